@@ -1,0 +1,103 @@
+#include "text/Gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace zorvan {
+namespace {
+
+// One iconv descriptor per direction and thread; opening one costs far more
+// than a conversion of a short text.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+    }
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts as much as it can. On a byte that cannot be converted it calls
+  // onBad(out, rest) which appends a replacement and says how many input bytes
+  // to skip.
+  template <typename OnBad>
+  std::string Convert(std::string_view in, OnBad onBad) {
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 4);
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      size_t outLeft = sizeof buffer;
+      size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buffer, outPtr);
+      if (rc != static_cast<size_t>(-1)) break;
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL: an invalid or incomplete sequence at inPtr.
+      size_t skip = onBad(out, std::string_view(inPtr, inLeft));
+      inPtr += skip;
+      inLeft -= skip;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& ToGbk() {
+  thread_local Converter converter("CP936", "UTF-8");
+  return converter;
+}
+
+Converter& ToUtf8() {
+  thread_local Converter converter("UTF-8", "CP936");
+  return converter;
+}
+
+// Length of the UTF-8 sequence starting with lead byte c (1 for a stray byte).
+size_t Utf8SequenceLength(unsigned char c, std::string_view rest) {
+  size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+  if (n > rest.size()) return rest.size();
+  for (size_t i = 1; i < n; ++i) {
+    if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return i;
+  }
+  return n;
+}
+
+}  // namespace
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  return ToGbk().Convert(utf8, [](std::string& out, std::string_view rest) {
+    auto lead = static_cast<unsigned char>(rest[0]);
+    size_t n = Utf8SequenceLength(lead, rest);
+    // A complete sequence that GBK lacks is a character: show it as '?'.
+    if (lead >= 0xC0 && n >= 2) out += '?';
+    return n;
+  });
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+  return ToUtf8().Convert(gbk, [](std::string& out, std::string_view) {
+    out += "\xEF\xBF\xBD";
+    return size_t{1};
+  });
+}
+
+bool IsWellFormedGbk(std::string_view gbk) {
+  bool ok = true;
+  ToUtf8().Convert(gbk, [&ok](std::string&, std::string_view) {
+    ok = false;
+    return size_t{1};
+  });
+  return ok;
+}
+
+}  // namespace zorvan
