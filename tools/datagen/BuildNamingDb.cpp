@@ -11,8 +11,8 @@ void BuildNamingDb(const Sources& sources, const std::filesystem::path& file) {
   db.Exec(
       "CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER, "
       "zf INTEGER, xb TEXT, jxjx INTEGER)");
-  LoadTsvIfPresent(db, sources, "naming", "word");
-  LoadTsvIfPresent(db, sources, "naming", "zh");
+  AddWordTable(db, sources);
+  AddCombinationTable(db, sources, file.parent_path());
   db.Exec("CREATE INDEX word_zi ON word (zi)");
   db.Exec("CREATE INDEX word_ft ON word (ft)");
   db.Exec("CREATE INDEX word_bh ON word (bh, xb)");

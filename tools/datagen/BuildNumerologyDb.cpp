@@ -11,7 +11,7 @@ void BuildNumerologyDb(const Sources& sources, const std::filesystem::path& file
   db.Exec(
       "CREATE TABLE sancai2009 (title TEXT, yy TEXT, jcy TEXT, jx1 TEXT, cgy TEXT, jx2 TEXT, "
       "rjgx TEXT, jx3 TEXT, xg TEXT)");
-  LoadTsvIfPresent(db, sources, "numerology", "bihua");
+  AddStrokeTable(db, sources);
   LoadTsvIfPresent(db, sources, "numerology", "81");
   LoadTsvIfPresent(db, sources, "numerology", "sancai");
   LoadTsvIfPresent(db, sources, "numerology", "sancai2009");

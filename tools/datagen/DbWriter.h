@@ -58,6 +58,13 @@ std::vector<std::string> Utf8Characters(std::string_view text);
 char32_t CodePointOf(std::string_view utf8Character);
 std::string Utf8Of(char32_t codePoint);
 
+// Table fillers that compute their rows (the others come straight from TSV files).
+void AddStrokeTable(DbWriter& db, const Sources& sources);       // VelFile.dll bihua
+void AddWordTable(DbWriter& db, const Sources& sources);         // Zorvan.dll word
+// Zorvan.dll zh; scores come from the numerology of the VelFile.dll already
+// written into `outDir`.
+void AddCombinationTable(DbWriter& db, const Sources& sources, const std::filesystem::path& outDir);
+
 // The builders, one per database file.
 void BuildNamingDb(const Sources& sources, const std::filesystem::path& file);
 void BuildNumerologyDb(const Sources& sources, const std::filesystem::path& file);
