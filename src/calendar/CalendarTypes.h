@@ -22,4 +22,14 @@ struct LunarDate {
   auto operator<=>(const LunarDate&) const = default;
 };
 
+// A local date and time exact to the millisecond, without a time zone.
+struct LocalDateTime {
+  SolarDate date;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  int millisecond = 0;
+  auto operator<=>(const LocalDateTime&) const = default;
+};
+
 }  // namespace zorvan
