@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "data/ReferenceStore.h"
+#include "numerology/Grids.h"
+#include "numerology_fixture.h"
+#include "text/Gbk.h"
+
+namespace zorvan {
+namespace {
+
+struct GridCase {
+  const char* name;
+  std::vector<int> surname;
+  std::vector<int> given;
+  FiveGrids expected;  // heaven, earth, person, total, outer
+};
+
+const GridCase kWorkedExamples[] = {
+    {"one_plus_one", {4}, {3}, {5, 4, 7, 7, 2}},
+    {"one_plus_two", {4}, {3, 8}, {5, 11, 7, 15, 9}},
+    {"two_plus_one", {8, 10}, {6}, {18, 7, 16, 24, 9}},
+    {"two_plus_two", {8, 10}, {6, 9}, {18, 15, 16, 33, 18}},
+    // Outer of 1 + 1 is 2 whatever the counts; of 1 + 2 it is n(G2) + 1; of
+    // 2 + 1 it is n(S1) + 1.
+    {"one_plus_one_outer_fixed", {20}, {17}, {21, 18, 37, 37, 2}},
+    {"one_plus_two_outer", {5}, {2, 13}, {6, 15, 7, 20, 14}},
+    {"two_plus_one_outer", {11, 3}, {5}, {14, 6, 8, 19, 12}},
+};
+
+TEST(FiveGridsFromStrokes, WorkedExamples) {
+  for (const GridCase& c : kWorkedExamples) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FiveGridsFromStrokes(c.surname, c.given), c.expected);
+  }
+}
+
+TEST(FiveGridsFromStrokes, RejectsPartsOfOtherSizes) {
+  EXPECT_THROW(FiveGridsFromStrokes({}, {3}), std::invalid_argument);
+  EXPECT_THROW(FiveGridsFromStrokes({1, 2, 3}, {3}), std::invalid_argument);
+}
+
+TEST(FiveGrids, OfFollowsTheKindNumbering) {
+  FiveGrids g{1, 2, 3, 4, 5};
+  EXPECT_EQ(g.Of(GridKind::Heaven), 1);
+  EXPECT_EQ(g.Of(GridKind::Earth), 2);
+  EXPECT_EQ(g.Of(GridKind::Person), 3);
+  EXPECT_EQ(g.Of(GridKind::Total), 4);
+  EXPECT_EQ(g.Of(GridKind::Outer), 5);
+  EXPECT_EQ(static_cast<int>(GridKind::Outer), 4);
+}
+
+class GridLookupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db.Strokes("甲", 4);
+    db.Strokes("乙", 3);
+    db.Strokes("丙丁", 8);  // one row serving two characters
+    db.Strokes("戊", 10);
+    db.Strokes("己", 6);
+    db.Strokes("庚", 9);
+  }
+  testing::NumerologyFixtureDb db;
+};
+
+TEST_F(GridLookupTest, StrokeCountMatchesAnywhereInARow) {
+  EXPECT_EQ(StrokeCount(Gbk("甲")), 4);
+  EXPECT_EQ(StrokeCount(Gbk("丙")), 8);
+  EXPECT_EQ(StrokeCount(Gbk("丁")), 8);
+  EXPECT_EQ(StrokeCount(Gbk("癸")), 0);
+  // A quote in the text is part of the pattern, not the end of it.
+  EXPECT_EQ(StrokeCount("'"), 0);
+}
+
+TEST_F(GridLookupTest, StrokeCountFirstRowWins) {
+  db.Strokes("甲乙", 99);
+  EXPECT_EQ(StrokeCount(Gbk("甲")), 4);
+}
+
+TEST_F(GridLookupTest, ComputeFiveGridsFromTheTable) {
+  struct Case {
+    const char* surname;
+    const char* given;
+    FiveGrids expected;
+  };
+  const Case cases[] = {
+      {"甲", "乙", {5, 4, 7, 7, 2}},
+      {"甲", "乙丙", {5, 11, 7, 15, 9}},
+      {"丁戊", "己", {18, 7, 16, 24, 9}},
+      {"丁戊", "己庚", {18, 15, 16, 33, 18}},
+      // A surname the table lacks counts 0 strokes: Heaven 1.
+      {"癸", "乙", {1, 4, 3, 3, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.surname + std::string(c.given));
+    FiveGrids grids = ComputeFiveGrids(Gbk(c.surname), Gbk(c.given));
+    EXPECT_EQ(grids, c.expected);
+    for (int kind = 0; kind < 5; ++kind) {
+      EXPECT_EQ(GridNumber(Gbk(c.surname), Gbk(c.given), static_cast<GridKind>(kind)),
+                grids.Of(static_cast<GridKind>(kind)));
+    }
+  }
+}
+
+TEST_F(GridLookupTest, ACountThatIsNoNumberAbandonsSilently) {
+  db.Exec("INSERT INTO bihua VALUES ('辛', 'x1')");
+  EXPECT_THROW(StrokeCount(Gbk("辛")), SilentAbort);
+}
+
+TEST(GridLookup, AMissingDatabaseAbandonsSilently) {
+  std::string previous = ProgramDirectory();
+  SetProgramDirectory("/nonexistent-zorvan-dir/");
+  EXPECT_THROW(StrokeCount(Gbk("甲")), SilentAbort);
+  EXPECT_THROW(ComputeFiveGrids(Gbk("甲"), Gbk("乙")), SilentAbort);
+  SetProgramDirectory(previous);
+}
+
+}  // namespace
+}  // namespace zorvan
