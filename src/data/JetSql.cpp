@@ -80,7 +80,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
       tokens.push_back({Kind::String, SqliteString(content)});
     } else if (c == '#') {
       size_t close = sql.find('#', i + 1);
-      if (close == std::string_view::npos) throw DataError("Syntax error: unterminated date literal");
+      if (close == std::string_view::npos)
+        throw DataError("Syntax error: unterminated date literal");
       tokens.push_back({Kind::String, DateLiteral(sql.substr(i + 1, close - i - 1))});
       i = close + 1;
     } else if (c == '[') {
@@ -90,7 +91,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
       tokens.push_back({Kind::Identifier, "\"" + name + "\""});
       i = close + 1;
     } else if (std::isdigit(c)) {
-      while (i < sql.size() && (std::isdigit(static_cast<unsigned char>(sql[i])) || sql[i] == '.')) ++i;
+      while (i < sql.size() && (std::isdigit(static_cast<unsigned char>(sql[i])) || sql[i] == '.'))
+        ++i;
       tokens.push_back({Kind::Number, std::string(sql.substr(start, i - start))});
     } else if (IsWordStart(c)) {
       while (i < sql.size() && IsWordChar(static_cast<unsigned char>(sql[i]))) ++i;
@@ -118,9 +120,9 @@ bool IsSymbol(const Token& token, std::string_view symbol) {
 // Words and symbols that end an operand chain for the "+" rule.
 bool EndsSegment(const Token& token) {
   static const char* const kKeywords[] = {
-      "select", "from", "where", "and", "or", "not", "as", "on", "order", "by", "group",
-      "having", "union", "like", "in", "between", "is", "when", "then", "else", "end",
-      "top", "join", "asc", "desc", "distinct", "all", "case"};
+      "select", "from",   "where", "and",  "or",   "not",      "as",  "on",   "order", "by",
+      "group",  "having", "union", "like", "in",   "between",  "is",  "when", "then",  "else",
+      "end",    "top",    "join",  "asc",  "desc", "distinct", "all", "case"};
   if (token.kind == Kind::Word) {
     std::string lower = Lower(token.text);
     return std::any_of(std::begin(kKeywords), std::end(kKeywords),
@@ -152,7 +154,8 @@ class Translator {
       if (IsSymbol(tokens_[i], "(")) {
         open.push_back(i);
       } else if (IsSymbol(tokens_[i], ")")) {
-        if (open.empty()) throw DataError("Syntax error: unbalanced parentheses in the SQL statement");
+        if (open.empty())
+          throw DataError("Syntax error: unbalanced parentheses in the SQL statement");
         match_[open.back()] = i;
         match_[i] = open.back();
         open.pop_back();
@@ -226,7 +229,8 @@ class Translator {
   }
 
   std::string RenderRange(size_t begin, size_t end) {
-    bool compound = FindAtDepth(begin, end, [this](size_t i) { return IsWord(tokens_[i], "union"); }) != end;
+    bool compound =
+        FindAtDepth(begin, end, [this](size_t i) { return IsWord(tokens_[i], "union"); }) != end;
     std::string out;
     for (size_t i = begin; i < end;) {
       const Token& token = tokens_[i];
@@ -234,7 +238,8 @@ class Translator {
         out += "(" + RenderRange(i + 1, match_[i]) + ")";
         i = match_[i] + 1;
       } else if (IsWord(token, "select")) {
-        size_t stop = FindAtDepth(i + 1, end, [this](size_t k) { return IsWord(tokens_[k], "union"); });
+        size_t stop =
+            FindAtDepth(i + 1, end, [this](size_t k) { return IsWord(tokens_[k], "union"); });
         out += RenderSelect(i, stop, compound);
         i = stop;
       } else {
@@ -252,7 +257,8 @@ class Translator {
     size_t t = NextSolid(select + 1, end);
     if (t < end && IsWord(tokens_[t], "top")) {
       size_t n = NextSolid(t + 1, end);
-      if (n >= end || tokens_[n].kind != Kind::Number) throw DataError("Syntax error: top needs a number");
+      if (n >= end || tokens_[n].kind != Kind::Number)
+        throw DataError("Syntax error: top needs a number");
       top = tokens_[n].text;
       bodyStart = n + 1;
     }
@@ -270,12 +276,14 @@ class Translator {
     } else {
       // Jet returns the rows tied with the n-th one as well: count the rows whose
       // rank within the same order is at most n, and take that many.
-      size_t from = FindAtDepth(bodyStart, order, [this](size_t k) { return IsWord(tokens_[k], "from"); });
+      size_t from =
+          FindAtDepth(bodyStart, order, [this](size_t k) { return IsWord(tokens_[k], "from"); });
       if (from == order) throw DataError("Syntax error: top with order by needs a from clause");
       size_t by = NextSolid(NextSolid(order + 1, end) + 1, end);
       std::string keys = RenderRange(by, end);
-      limited = keyword + " " + body + ordering + " limit (select count(*) from (select rank() over (order by " +
-                keys + ") as zz_rank " + RenderRange(from, order) + ") where zz_rank <= " + top + ")";
+      limited = keyword + " " + body + ordering +
+                " limit (select count(*) from (select rank() over (order by " + keys +
+                ") as zz_rank " + RenderRange(from, order) + ") where zz_rank <= " + top + ")";
     }
     return compound ? "select * from (" + limited + ")" : limited;
   }

@@ -55,7 +55,8 @@ std::string DataSourceOf(std::string_view connectionString) {
 ReferenceConnection::ReferenceConnection(std::string_view connectionString)
     : file_(DataSourceOf(connectionString)) {
   if (file_.empty()) throw DataError("The connection text names no data source");
-  int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+  int rc =
+      sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     sqlite3_close(db_);
     db_ = nullptr;
@@ -124,7 +125,8 @@ void ReferenceStore::Open(std::string_view sql) {
         default: {
           value.isNull = false;
           auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
-          value.text = Utf8ToGbk(std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(statement, i))));
+          value.text = Utf8ToGbk(
+              std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(statement, i))));
         }
       }
     }
@@ -186,7 +188,9 @@ int ReferenceStore::FieldInt(int position) const {
   }
   throw ConversionError("'" + value.text + "' is not a valid integer value");
 }
-int ReferenceStore::FieldInt(std::string_view column) const { return FieldInt(ColumnIndex(column)); }
+int ReferenceStore::FieldInt(std::string_view column) const {
+  return FieldInt(ColumnIndex(column));
+}
 
 double ReferenceStore::FieldReal(int position) const {
   const Value& value = At(position);

@@ -110,9 +110,9 @@ class ReferenceStore {
 
 // The three ways a lookup treats a data-access error.
 enum class FailurePolicy {
-  Swallow,       // the result is empty
-  SilentAbort,   // the whole user action ends without a message
-  Surface,       // the error is shown to the user and the action ends
+  Swallow,      // the result is empty
+  SilentAbort,  // the whole user action ends without a message
+  Surface,      // the error is shown to the user and the action ends
 };
 
 // Thrown to end a user action silently (FailurePolicy::SilentAbort). Windows

@@ -45,7 +45,8 @@ std::string DbWriter::ColumnType(std::string_view table, std::string_view column
     type = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
   }
   sqlite3_finalize(statement);
-  if (type.empty()) throw std::runtime_error("no column " + std::string(column) + " in " + std::string(table));
+  if (type.empty())
+    throw std::runtime_error("no column " + std::string(column) + " in " + std::string(table));
   return type;
 }
 
@@ -68,7 +69,8 @@ void DbWriter::Insert(std::string_view table, const std::vector<std::string>& co
     if (row.size() != columns.size()) {
       sqlite3_finalize(statement);
       throw std::runtime_error("row of " + std::to_string(row.size()) + " cells for " +
-                               std::to_string(columns.size()) + " columns in " + std::string(table));
+                               std::to_string(columns.size()) + " columns in " +
+                               std::string(table));
     }
     for (size_t i = 0; i < row.size(); ++i) {
       int index = static_cast<int>(i) + 1;
@@ -112,7 +114,8 @@ Table ReadTsv(const std::filesystem::path& file) {
     size_t start = 0;
     while (true) {
       size_t tab = text.find('\t', start);
-      cells.push_back(text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+      cells.push_back(
+          text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
       if (tab == std::string::npos) break;
       start = tab + 1;
     }
@@ -158,7 +161,8 @@ char32_t CodePointOf(std::string_view c) {
   if (c.empty()) return 0;
   if (b(0) < 0x80) return b(0);
   if (b(0) < 0xE0 && c.size() >= 2) return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-  if (b(0) < 0xF0 && c.size() >= 3) return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+  if (b(0) < 0xF0 && c.size() >= 3)
+    return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
   if (c.size() >= 4) {
     return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
   }

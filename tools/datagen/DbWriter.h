@@ -12,9 +12,9 @@ namespace zorvan::datagen {
 
 // Paths the builders read from.
 struct Sources {
-  std::filesystem::path data;     // the repo's data/ folder
-  std::filesystem::path unihan;   // Debian's Unihan files (unicode-data)
-  std::filesystem::path opencc;   // Debian's OpenCC dictionaries
+  std::filesystem::path data;    // the repo's data/ folder
+  std::filesystem::path unihan;  // Debian's Unihan files (unicode-data)
+  std::filesystem::path opencc;  // Debian's OpenCC dictionaries
 };
 
 // A fresh SQLite database file, written in one transaction and then closed.
@@ -59,8 +59,8 @@ char32_t CodePointOf(std::string_view utf8Character);
 std::string Utf8Of(char32_t codePoint);
 
 // Table fillers that compute their rows (the others come straight from TSV files).
-void AddStrokeTable(DbWriter& db, const Sources& sources);       // VelFile.dll bihua
-void AddWordTable(DbWriter& db, const Sources& sources);         // Zorvan.dll word
+void AddStrokeTable(DbWriter& db, const Sources& sources);  // VelFile.dll bihua
+void AddWordTable(DbWriter& db, const Sources& sources);    // Zorvan.dll word
 // Zorvan.dll zh; scores come from the numerology of the VelFile.dll already
 // written into `outDir`.
 void AddCombinationTable(DbWriter& db, const Sources& sources, const std::filesystem::path& outDir);

@@ -11,10 +11,11 @@ namespace zorvan::cli {
 // unless --gbk asked for the raw bytes.
 class CliIo {
  public:
-  CliIo(std::ostream& out, std::ostream& err, bool rawGbk) : out_(out), err_(err), rawGbk_(rawGbk) {}
+  CliIo(std::ostream& out, std::ostream& err, bool rawGbk)
+      : out_(out), err_(err), rawGbk_(rawGbk) {}
 
-  void Line(std::string_view gbk);      // one output line
-  void Error(std::string_view utf8);    // one line on the error stream
+  void Line(std::string_view gbk);    // one output line
+  void Error(std::string_view utf8);  // one line on the error stream
   bool RawGbk() const { return rawGbk_; }
   std::ostream& Out() { return out_; }
 
@@ -62,6 +63,6 @@ class OptionReader {
 #define ZORVAN_CLI_CONCAT2(a, b) a##b
 #define ZORVAN_CLI_CONCAT(a, b) ZORVAN_CLI_CONCAT2(a, b)
 // Registers a command: ZORVAN_CLI_COMMAND("lunar", "lunar YYYY-MM-DD | --range FROM TO", RunLunar);
-#define ZORVAN_CLI_COMMAND(name, usage, function)                            \
+#define ZORVAN_CLI_COMMAND(name, usage, function)                               \
   [[maybe_unused]] static const bool ZORVAN_CLI_CONCAT(registered_, __LINE__) = \
       ::zorvan::cli::RegisterCommand({name, usage, function})
