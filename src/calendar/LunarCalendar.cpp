@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 #include "calendar/SolarDays.h"
 #include "tables/LunarTables.h"
@@ -17,8 +18,9 @@ constexpr SolarDate kAnchor1900{1900, 1, 31};  // lunar 1900-01-01
 constexpr SolarDate kAnchor2000{2000, 2, 5};   // lunar 2000-01-01
 constexpr SolarDate kLastConvertible{2100, 12, 31};
 
+// Throws std::out_of_range for a year outside 1900-2100 rather than read past the table.
 std::uint16_t YearWord(int year) {
-  return LunarYearTable[static_cast<size_t>(year - kLunarTableFirstYear)];
+  return LunarYearTable.at(static_cast<size_t>(year - kLunarTableFirstYear));
 }
 
 // Days from lunar 1900-01-01 to the first day of each lunar year 1900-2101. Summing
@@ -54,7 +56,10 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-int LunarMonthDays(int year, int month) { return (YearWord(year) >> (16 - month)) & 1 ? 30 : 29; }
+int LunarMonthDays(int year, int month) {
+  if (month < 1 || month > 12) throw std::out_of_range("lunar month out of range");
+  return (YearWord(year) >> (16 - month)) & 1 ? 30 : 29;
+}
 
 int LeapMonthOf(int year) {
   const int low = YearWord(year) & 0xF;
@@ -127,8 +132,9 @@ SolarDate LunarToSolar(const LunarDate& date) {
 
 LocalDateTime SolarTermMoment(int year, int term) {
   constexpr std::int64_t kMsPerDay = 86'400'000;
-  const double offset = static_cast<double>(year - 1900) * 31556925974.7 +
-                        static_cast<double>(SolarTermMinutes[static_cast<size_t>(term)]) * 60000.0;
+  const double offset =
+      static_cast<double>(year - 1900) * 31556925974.7 +
+      static_cast<double>(SolarTermMinutes.at(static_cast<size_t>(term))) * 60000.0;
   const std::int64_t base =
       DayNumber(SolarDate{1900, 1, 6}) * kMsPerDay + (2 * 60 + 5) * 60 * std::int64_t{1000};
   const std::int64_t moment = base + RoundHalfEven(offset);
@@ -146,6 +152,7 @@ LocalDateTime SolarTermMoment(int year, int term) {
 }
 
 std::string SolarTermNameOf(const SolarDate& date) {
+  if (date.month < 1 || date.month > 12) return {};
   for (int term : {2 * date.month - 2, 2 * date.month - 1}) {
     if (SolarTermMoment(date.year, term).date == date) {
       return SolarTermNames[static_cast<size_t>(term)];

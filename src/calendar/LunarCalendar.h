@@ -13,7 +13,8 @@ namespace zorvan {
 // What LunarToSolar returns for a lunar date it does not accept.
 inline constexpr SolarDate NoDate{1, 1, 1};
 
-// Lunar year lengths; `year` must lie in 1900-2100.
+// Lunar year lengths; `year` must lie in 1900-2100 and `month` in 1-12, or
+// std::out_of_range is thrown.
 int LunarYearDays(int year);              // 353-385, leap month included
 int LeapMonthOf(int year);                // month followed by a leap month, 0 if none
 int LeapMonthDays(int year);              // 29 or 30, 0 without a leap month
@@ -30,7 +31,8 @@ bool IsValidLunarDate(const LunarDate& date);
 SolarDate LunarToSolar(const LunarDate& date);
 
 // The moment of solar term `term` (0 = 小寒 .. 23 = 冬至) in Gregorian year `year`
-// by the mean tropical year, counted from 1900-01-06 02:05:00 local time.
+// by the mean tropical year, counted from 1900-01-06 02:05:00 local time. Throws
+// std::out_of_range for another term number.
 LocalDateTime SolarTermMoment(int year, int term);
 
 // The name of the solar term of the date's own month that falls on the date, or "".

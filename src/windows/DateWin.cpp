@@ -127,6 +127,7 @@ TFRM_Date::TFRM_Date(QWidget* parent)
   UpDown1 = new QSpinBox(this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->setRange(1901, 2050);
+  UpDown1->setKeyboardTracking(false);
   UpDown1->setGeometry(221, 12, 50, 24);
   UpDown1->setAccessibleName(yearText->text());
   UpDown1->hide();

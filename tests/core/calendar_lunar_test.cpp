@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "calendar/LunarCalendar.h"
@@ -75,6 +76,15 @@ TEST(LunarCalendar, YearAndMonthLengths) {
     EXPECT_GE(LunarYearDays(year), 353) << year;
     EXPECT_LE(LunarYearDays(year), 385) << year;
   }
+}
+
+TEST(LunarCalendar, ArgumentsOutsideTheTablesThrowInsteadOfReadingPastThem) {
+  EXPECT_THROW(LunarYearDays(1899), std::out_of_range);
+  EXPECT_THROW(LunarYearDays(2101), std::out_of_range);
+  EXPECT_THROW(LunarMonthDays(2023, 13), std::out_of_range);
+  EXPECT_THROW(LunarMonthDays(2023, 0), std::out_of_range);
+  EXPECT_THROW(SolarTermMoment(2023, 24), std::out_of_range);
+  EXPECT_EQ(SolarTermNameOf(SolarDate{}), "");
 }
 
 TEST(LunarCalendar, SolarToLunarCases) {
