@@ -1,7 +1,6 @@
 #include "windows/Unt_Main.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "calendar/Clock.h"
 #include "numerology/NameAnalysisReport.h"
 #include "windows/InfoMessage.h"
 #include "windows/QtText.h"
@@ -22,17 +22,6 @@
 namespace zorvan {
 
 namespace {
-
-TFrmmain::TodaySource& TodaySourceStorage() {
-  static TFrmmain::TodaySource source = nullptr;
-  return source;
-}
-
-SolarDate Today() {
-  if (TodaySourceStorage() != nullptr) return TodaySourceStorage()();
-  const QDate today = QDate::currentDate();
-  return {today.year(), today.month(), today.day()};
-}
 
 // Keeps a typed name part within four GBK bytes (two Chinese characters).
 class GbkLengthValidator : public QValidator {
@@ -202,8 +191,6 @@ void TFrmmain::Prefill(const QString& surname, const QString& sex, const QString
   RzComboBox8->setCurrentText(minute);
   ComDate->setCurrentIndex(dateKind == 1 ? 1 : 0);
 }
-
-void TFrmmain::SetTodaySource(TodaySource source) { TodaySourceStorage() = source; }
 
 void TFrmmain::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -5,8 +5,6 @@
 #include <QStringList>
 #include <memory>
 
-#include "calendar/CalendarTypes.h"
-
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -38,10 +36,6 @@ class TFrmmain : public QDialog {
 
   // The report as the pane shows it, one entry per line.
   QStringList ReportLines() const;
-
-  // "Today" for the age in the report; tests fix it. nullptr restores the clock.
-  using TodaySource = SolarDate (*)();
-  static void SetTodaySource(TodaySource source);
 
  protected:
   void showEvent(QShowEvent* event) override;
