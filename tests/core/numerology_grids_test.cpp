@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "TestConfig.h"
 #include "data/ReferenceStore.h"
 #include "numerology/Grids.h"
 #include "numerology_fixture.h"
@@ -112,6 +115,47 @@ TEST(GridLookup, AMissingDatabaseAbandonsSilently) {
   EXPECT_THROW(StrokeCount(Gbk("甲")), SilentAbort);
   EXPECT_THROW(ComputeFiveGrids(Gbk("甲"), Gbk("乙")), SilentAbort);
   SetProgramDirectory(previous);
+}
+
+}  // namespace
+}  // namespace zorvan
+
+namespace zorvan {
+namespace {
+
+// The generated VelFile.dll beside the programs.
+class RealDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = ProgramDirectory();
+    SetProgramDirectory(ZORVAN_BIN_DIR);
+  }
+  void TearDown() override { SetProgramDirectory(previous_); }
+  std::string previous_;
+};
+
+TEST_F(RealDataTest, GridsWorkedOutByHand) {
+  // 張 11 + 1; 三 3 + 1; 11 + 3; 11 + 3; one and one: 2.
+  EXPECT_EQ(ComputeFiveGrids(Gbk("张"), Gbk("三")), (FiveGrids{12, 4, 14, 14, 2}));
+  EXPECT_EQ(ComputeFiveGrids(Gbk("張"), Gbk("三")), (FiveGrids{12, 4, 14, 14, 2}));
+  // 歐 15 + 陽 17; 修 10 + 1; 17 + 10; 15 + 17 + 10; 42 - 27 + 1.
+  EXPECT_EQ(ComputeFiveGrids(Gbk("欧阳"), Gbk("修")), (FiveGrids{32, 11, 27, 42, 16}));
+}
+
+TEST_F(RealDataTest, NoCharacterStandsInTwoRows) {
+  ReferenceStore store(ConnectionStringFor(kNumerologyDb));
+  store.Open("Select hanzi from bihua");
+  std::set<std::string> seen;
+  for (store.First(); !store.Eof(); store.Next()) {
+    const std::string row = store.FieldText(0);
+    for (size_t i = 0; i < row.size();) {
+      const size_t width = static_cast<unsigned char>(row[i]) >= 0x81 ? 2 : 1;
+      const std::string character = row.substr(i, width);
+      EXPECT_TRUE(seen.insert(character).second) << GbkToUtf8(character);
+      i += width;
+    }
+  }
+  EXPECT_FALSE(seen.empty());
 }
 
 }  // namespace
