@@ -26,6 +26,7 @@ struct Combination {
   int bh11 = 0, bh12 = 0, bh21 = 0, bh22 = 0;
   int zf = 0;
   bool suitsWomen = true;
+  int uncommon = 0;  // 1 when a given-name count lies outside the common range
   int tiebreak = 0;
   int jxjx = 0;
 };
@@ -77,6 +78,17 @@ bool SuitsWomen(const FiveGrids& g) {
   return true;
 }
 
+// Given-name stroke counts that offer plenty of ordinary name characters.
+// Counts below it hold few characters, many of them particles or parts of
+// common words (之, 上, 大, 己), which make odd names; counts above it hold
+// characters too heavy to write.
+constexpr int kCommonLeast = 4;
+constexpr int kCommonMost = 20;
+
+bool Common(int strokes) {
+  return strokes == 0 || (strokes >= kCommonLeast && strokes <= kCommonMost);
+}
+
 // Among combinations of equal score, those whose given-name counts lie where
 // most name characters are (6 to 16 strokes) come first, then fewer strokes.
 int Tiebreak(int bh21, int bh22) {
@@ -95,15 +107,19 @@ void Add(std::vector<Combination>& group, Scorer& scorer, int lx, const std::vec
   c.bh22 = given.size() > 1 ? given[1] : 0;
   c.zf = scorer.Score(grids);
   c.suitsWomen = SuitsWomen(grids);
+  c.uncommon = Common(c.bh21) && Common(c.bh22) ? 0 : 1;
   c.tiebreak = Tiebreak(c.bh21, c.bh22);
   group.push_back(c);
 }
 
-// jxjx ranks the combinations of one surname and name form from 1, best score
-// first, so the first rows of "order by jxjx" are the best for that surname.
+// jxjx ranks the combinations of one surname and name form from 1: those with
+// common given-name counts first, each part by score from the best, so the
+// first rows of "order by jxjx" are the best for that surname. The others stay
+// reachable through a fixed character or a score floor.
 void Rank(std::vector<Combination>& group) {
   std::sort(group.begin(), group.end(), [](const Combination& a, const Combination& b) {
-    return std::tie(b.zf, a.tiebreak, a.bh21, a.bh22) < std::tie(a.zf, b.tiebreak, b.bh21, b.bh22);
+    return std::tie(a.uncommon, b.zf, a.tiebreak, a.bh21, a.bh22) <
+           std::tie(b.uncommon, a.zf, b.tiebreak, b.bh21, b.bh22);
   });
   for (size_t i = 0; i < group.size(); ++i) group[i].jxjx = static_cast<int>(i) + 1;
 }
