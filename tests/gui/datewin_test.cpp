@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "calendar/Clock.h"
 
@@ -158,6 +159,26 @@ class DateWinTest : public QObject {
     QCOMPARE(window_->Label1->text(), QStringLiteral("2023"));
     QCOMPARE(window_->UpDown1->value(), 2023);
     QCOMPARE(window_->Shape2->pos(), HighlightFor(15));
+  }
+
+  void opensModallyAndFreshEachTime() {
+    for (int opening = 0; opening < 2; ++opening) {
+      QPointer<TFRM_Date> seen;
+      bool wasModal = false;
+      QTimer::singleShot(0, this, [&seen, &wasModal] {
+        seen = qobject_cast<TFRM_Date*>(QApplication::activeModalWidget());
+        wasModal = !seen.isNull();
+        if (seen) {
+          // A click from an earlier opening must not carry over.
+          QCOMPARE(seen->CurrentDate, FixedToday());
+          seen->CurrentDate = SolarDate{2001, 1, 1};
+          seen->close();
+        }
+      });
+      OpenPerpetualCalendar(nullptr);
+      QVERIFY(wasModal);
+      QTRY_VERIFY(seen.isNull());
+    }
   }
 
   void closesWhenItLosesFocus() {
