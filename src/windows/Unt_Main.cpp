@@ -252,9 +252,10 @@ void OpenNameAnalysis(QWidget* parent, const QString& surname, const QString& se
   static QPointer<TFrmmain> current;
   delete current.data();
   current = new TFrmmain(parent);
-  current->setAttribute(Qt::WA_DeleteOnClose);
   current->Prefill(surname, sex, year, month, day, hour, minute, dateKind);
   current->exec();
+  // Closed by 退出, the title bar or Esc: destroyed in every case.
+  delete current.data();
 }
 
 }  // namespace zorvan

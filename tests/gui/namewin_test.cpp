@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -6,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "calendar/Clock.h"
 #include "core/numerology_fixture.h"
@@ -178,6 +180,32 @@ class NameWinTest : public QObject {
     Click("RzBitBtnprint");
     const QStringList pdfs = QDir(dir.path()).entryList({QStringLiteral("*.pdf")});
     QCOMPARE(pdfs.size(), 1);
+  }
+
+  void openNameAnalysisShowsAPrefilledModalWindowAndDestroysIt() {
+    QPointer<TFrmmain> opened;
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+      opened = qobject_cast<TFrmmain*>(QApplication::activeModalWidget());
+      if (opened.isNull()) return;
+      for (const char* name : {"NameA", "NameB"}) {
+        seen << opened->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+      }
+      for (const char* name : {"Sex", "ComDate", "SYear", "Shour", "RzComboBox8"}) {
+        seen << opened->findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
+      }
+      seen << QString::fromLatin1(
+          opened->focusWidget() ? opened->focusWidget()->objectName().toLatin1() : QByteArray());
+      QTest::keyClick(opened, Qt::Key_Escape);
+    });
+    OpenNameAnalysis(window_, QStringLiteral("欧阳"), QStringLiteral("女"), QStringLiteral("1990"),
+                     QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("午 12"),
+                     QStringLiteral("05"), 1);
+    QCOMPARE(seen,
+             QStringList({QStringLiteral("欧阳"), QString(), QStringLiteral("女"),
+                          QStringLiteral("农历"), QStringLiteral("1990"), QStringLiteral("午 12"),
+                          QStringLiteral("05"), QStringLiteral("NameA")}));
+    QVERIFY(opened.isNull());
   }
 
   void exitClosesTheWindow() {
