@@ -194,8 +194,7 @@ class NameWinTest : public QObject {
       for (const char* name : {"Sex", "ComDate", "SYear", "Shour", "RzComboBox8"}) {
         seen << opened->findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
       }
-      seen << QString::fromLatin1(
-          opened->focusWidget() ? opened->focusWidget()->objectName().toLatin1() : QByteArray());
+      seen << (opened->focusWidget() ? opened->focusWidget()->objectName() : QString());
       QTest::keyClick(opened, Qt::Key_Escape);
     });
     OpenNameAnalysis(window_, QStringLiteral("欧阳"), QStringLiteral("女"), QStringLiteral("1990"),
