@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
@@ -171,6 +172,173 @@ TEST(Bihua, SurnamesAndTheirTraditionalFormsAreCounted) {
     ASSERT_NE(ft, table.end()) << row[1];
     EXPECT_EQ(ft->second, zi->second) << row[0] << row[1];
   }
+}
+
+// The main window's stroke lookup on word (the character put in unquoted).
+int WordStrokes(const std::string& utf8) {
+  ReferenceStore store(Connection(kNamingDb));
+  store.Open(Utf8ToGbk("select bh from word where zi = '" + utf8 + "' or ft = '" + utf8 + "' "));
+  return store.IsEmpty() ? 0 : StrToInt(store.FieldText(0));
+}
+
+// The characters of a data/chars file column, one category or mark per line.
+std::vector<std::pair<std::string, std::string>> CharsFile(const std::string& name,
+                                                           size_t charColumn, size_t tagColumn) {
+  std::vector<std::pair<std::string, std::string>> out;
+  std::ifstream in(std::string(ZORVAN_SOURCE_DIR) + "/data/chars/" + name);
+  std::string line;
+  bool header = true;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    if (header) {
+      header = false;
+      continue;
+    }
+    std::vector<std::string> cells;
+    for (size_t start = 0;;) {
+      size_t tab = line.find('\t', start);
+      cells.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    for (const auto& c : Characters(cells.at(charColumn))) out.emplace_back(c, cells.at(tagColumn));
+  }
+  return out;
+}
+
+// The sex marks of each character of word (two for a character of both sexes).
+std::map<std::string, std::set<std::string>> SexesOfCharacters() {
+  std::map<std::string, std::set<std::string>> sexOf;
+  for (const auto& row : Rows(kNamingDb, "select zi, xb from word")) sexOf[row[0]].insert(row[1]);
+  return sexOf;
+}
+
+TEST(Word, SurnameStrokesAgreeWithBihuaWhateverFormIsTyped) {
+  const struct {
+    const char* character;
+    int strokes;
+  } kCases[] = {
+      {"张", 11}, {"張", 11}, {"王", 4},  {"刘", 15}, {"劉", 15}, {"欧", 15}, {"阳", 17},
+      {"范", 11}, {"余", 7},  {"郁", 13}, {"于", 3},  {"叶", 15}, {"葉", 15}, {"司", 5},
+  };
+  for (const auto& row : kCases)
+    EXPECT_EQ(WordStrokes(row.character), row.strokes) << row.character;
+  EXPECT_EQ(WordStrokes("龘"), 0);
+  // Every zi or ft a lookup may meet gives one count, whichever row comes first.
+  std::map<std::string, std::set<std::string>> counts;
+  for (const auto& row : Rows(kNamingDb, "select zi, ft, bh from word")) {
+    counts[row[0]].insert(row[2]);
+    counts[row[1]].insert(row[2]);
+  }
+  for (const auto& [c, found] : counts) EXPECT_EQ(found.size(), 1u) << c;
+}
+
+TEST(Word, EnoughCharactersOfEachSexForEveryCount) {
+  auto rows = Rows(kNamingDb, "select count(*), count(distinct zi) from word");
+  EXPECT_GE(std::stoi(rows[0][1]), 2500);
+  for (int bh = 3; bh <= 20; ++bh) {
+    for (const char* sex : {"男", "女"}) {
+      // The two-character form's clause: exactly the chosen sex.
+      auto names = Rows(kNamingDb, "select zi from word where 1 = 1  and xb = '" +
+                                       std::string(sex) + "'  and bh = " + std::to_string(bh));
+      EXPECT_GE(names.size(), 15u) << bh << sex;
+    }
+  }
+}
+
+TEST(Word, EverySexClauseMeetsACharacterAtMostOnce) {
+  for (const char* clause : {" and xb = '男' ", " and xb = '女' ", " and (xb = '男' or xb = '0') ",
+                             " and (xb = '女' or xb = '0') "}) {
+    std::set<std::string> seen;
+    for (const auto& row :
+         Rows(kNamingDb, "select zi from word where 1 = 1 " + std::string(clause))) {
+      EXPECT_TRUE(seen.insert(row[0]).second) << row[0] << clause;
+    }
+    EXPECT_GT(seen.size(), 300u) << clause;
+  }
+}
+
+TEST(Word, ColumnsHoldOnlyTheirValues) {
+  const std::set<std::string> elements = {"金", "木", "水", "火", "土"};
+  const std::set<std::string> sexes = {"男", "女", "0", "姓"};
+  std::set<std::string> ids;
+  for (const auto& row : Rows(kNamingDb, "select id, zi, ft, bh, wuhang, px, xb from word")) {
+    EXPECT_TRUE(ids.insert(row[0]).second) << "id " << row[0];
+    EXPECT_EQ(Characters(row[1]).size(), 1u) << row[1];
+    EXPECT_EQ(Characters(row[2]).size(), 1u) << row[2];
+    EXPECT_GT(std::stoi(row[3]), 0) << row[1];
+    EXPECT_TRUE(elements.contains(row[4])) << row[1] << row[4];
+    EXPECT_GT(std::stoi(row[5]), 0) << row[1];
+    EXPECT_TRUE(sexes.contains(row[6])) << row[1] << row[6];
+  }
+}
+
+TEST(Word, ElementsFollowTheRadicalTheReadingAndTheExceptions) {
+  const struct {
+    const char* characters;
+    const char* element;
+  } kCases[] = {
+      // by the radical of the traditional form
+      {"鑫铭", "金"},
+      {"林芳", "木"},
+      {"江雪", "水"},
+      {"炎明", "火"},
+      {"山磊", "土"},
+      // by the initial of the reading (杰 is 傑, 轩 is 軒: no element radical)
+      {"美", "水"},
+      {"丽天", "火"},
+      {"国", "木"},
+      {"杰轩", "金"},
+      {"安宇", "土"},
+      // reviewed exceptions
+      {"秋", "金"},
+      {"春", "木"},
+      {"子", "水"},
+  };
+  for (const auto& row : kCases) {
+    for (const auto& c : Characters(row.characters)) {
+      ReferenceStore store(Connection(kNamingDb));
+      store.Open(Utf8ToGbk("select wuhang from word where zi = '" + c + "' or ft = '" + c + "' "));
+      ASSERT_FALSE(store.IsEmpty()) << c;
+      EXPECT_EQ(GbkToUtf8(store.FieldText(0)), row.element) << c;
+    }
+  }
+}
+
+TEST(Word, ExcludedCharactersNeverEnterAName) {
+  auto sexOf = SexesOfCharacters();
+  auto excluded = CharsFile("exclusions.tsv", 0, 1);
+  ASSERT_GT(excluded.size(), 300u);
+  for (const auto& [c, category] : excluded) {
+    auto found = sexOf.find(c);
+    if (found != sexOf.end()) {
+      EXPECT_EQ(found->second, std::set<std::string>{"姓"}) << c << " " << category;
+    }
+  }
+}
+
+TEST(Word, EverySurnameIsFoundAndMarkedNames) {
+  auto sexOf = SexesOfCharacters();
+  auto surnames = CharsFile("surnames.tsv", 0, 0);
+  ASSERT_GE(surnames.size(), 300u);
+  for (const auto& [c, surname] : surnames) {
+    EXPECT_TRUE(sexOf.contains(c)) << surname;
+    EXPECT_GT(WordStrokes(c), 0) << surname;
+  }
+  for (const auto& [c, xb] : CharsFile("names.tsv", 1, 0)) {
+    std::set<std::string> expected =
+        xb == "男女" ? std::set<std::string>{"男", "女"} : std::set<std::string>{xb};
+    EXPECT_EQ(sexOf[c], expected) << c;
+  }
+}
+
+TEST(Word, FavouredCharactersComeFirst) {
+  auto first = Rows(kNamingDb, "select top 3 zi from word order by px");
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first[0][0], "子");
+  auto surnameOnly = Rows(kNamingDb, "select min(px) from word where xb = '姓'");
+  auto offered = Rows(kNamingDb, "select max(px) from word where xb <> '姓'");
+  EXPECT_GT(std::stoi(surnameOnly[0][0]), std::stoi(offered[0][0]));
 }
 
 }  // namespace

@@ -144,6 +144,23 @@ void AddWordTable(DbWriter& db, const Sources& sources) {
     for (char32_t c : CharactersOf(row[column])) elementExceptions[c] = row[element];
   }
 
+  // Our favoured name characters, most favoured first.
+  std::map<char32_t, int> favouredRank;
+  const std::string favouredFile = "favoured.tsv";
+  Table favoured = ReadCharsFile(sources, favouredFile);
+  column = Column(favoured, "zi", favouredFile);
+  size_t rankColumn = Column(favoured, "rank", favouredFile);
+  for (const auto& row : favoured.rows) {
+    for (char32_t c : CharactersOf(row[column])) {
+      if (!sexOf.contains(c)) {
+        throw std::runtime_error(favouredFile + ": not a name character: " + Utf8Of(c));
+      }
+      if (!favouredRank.emplace(c, std::stoi(row[rankColumn])).second) {
+        throw std::runtime_error(favouredFile + ": listed twice: " + Utf8Of(c));
+      }
+    }
+  }
+
   // Tier 0: our name characters; 1: other level 1 characters; 2: surnames only.
   std::map<char32_t, int> tier;
   for (const auto& [c, mark] : sexOf) tier.emplace(c, 0);
@@ -154,12 +171,14 @@ void AddWordTable(DbWriter& db, const Sources& sources) {
     for (char32_t c : CharactersOf(surname)) tier.emplace(c, 2);
   }
 
-  // Within a tier: Unihan's frequency class (1 most common), then the place in
-  // the standard list.
+  // Within a tier: the favoured characters by their rank, then Unihan's
+  // frequency class (1 most common), then the place in the standard list.
   auto key = [&](char32_t c) {
+    auto rank = favouredRank.find(c);
     const std::string& frequency = unihan.Field(c, "kFrequency");
     int number = data.StandardNumber(c);
-    return std::make_tuple(tier.at(c), frequency.empty() ? 9 : std::stoi(frequency),
+    return std::make_tuple(tier.at(c), rank == favouredRank.end() ? 99999 : rank->second,
+                           frequency.empty() ? 9 : std::stoi(frequency),
                            number == 0 ? 99999 : number, c);
   };
   std::vector<char32_t> order;
