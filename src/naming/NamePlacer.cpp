@@ -18,6 +18,13 @@ void NamePlacer::ResetRow() {
   rowCount_ = 0;
 }
 
+int NamePlacer::Threshold() {
+  // Read once per run; a text that is not a number fails at every name that
+  // needs it, as reading it each time would.
+  if (!thresholdValue_) thresholdValue_ = StrToInt(Trim(threshold_));
+  return *thresholdValue_;
+}
+
 void NamePlacer::HandOver(std::string_view name) {
   MemoSuoyou_.emplace_back(name);
   PlaceName();
@@ -30,7 +37,7 @@ void NamePlacer::PlaceName() {
       sink_.AddGoodName(name);
     } else {
       int score = StrToInt(BytesAt(name, BytePos("(", name) + 1, 2));
-      if (score >= StrToInt(Trim(threshold_))) sink_.AddGoodName(name);
+      if (score >= Threshold()) sink_.AddGoodName(name);
     }
   }
   row_ += PadToCell(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,9 +51,12 @@ class NamePlacer {
   const std::deque<std::string>& MemoSuoyou() const { return MemoSuoyou_; }
 
  private:
+  int Threshold();
+
   NamingSink& sink_;
   bool autoPick_;
   std::string threshold_;
+  std::optional<int> thresholdValue_;
   std::deque<std::string> MemoSuoyou_;
   std::string row_;
   int rowCount_ = 0;
