@@ -26,12 +26,17 @@
 #include <cstdlib>
 
 #include "data/ReferenceStore.h"
+#include "naming/Combinations.h"
+#include "naming/NamingInputs.h"
+#include "naming/NamingRun.h"
 #include "text/Text.h"
+#include "windows/DateWin.h"
 #include "windows/GlyphIcon.h"
 #include "windows/InfoMessage.h"
 #include "windows/Marquee.h"
 #include "windows/QtText.h"
 #include "windows/TextOutput.h"
+#include "windows/Unt_Main.h"
 
 namespace zorvan {
 namespace {
@@ -129,7 +134,10 @@ TFrmQiming::TFrmQiming(QWidget* parent)
   OpenDatabase();
 }
 
-TFrmQiming::~TFrmQiming() = default;
+TFrmQiming::~TFrmQiming() {
+  runFlag_ = false;
+  EndWorker();
+}
 
 void TFrmQiming::SetProcessEnd(ProcessEnd end) { ProcessEndStep() = std::move(end); }
 
@@ -166,6 +174,7 @@ QStringList TFrmQiming::IntroductionLines() {
 void TFrmQiming::OpenDatabase() {
   try {
     connection_ = std::make_shared<ReferenceConnection>(ConnectionStringFor(kNamingDb));
+    lookup_ = std::make_unique<ReferenceStore>(connection_);
   } catch (const DataError& e) {
     // Reported like any data error; the window still opens.
     QString text = FromGbk(e.what());
@@ -248,7 +257,7 @@ void TFrmQiming::BuildMenus() {
   AddCommand(tools, QStringLiteral("网名分析"), nullptr);
   tools->addSeparator();
   AddCommand(tools, QStringLiteral("生男生女"), nullptr);
-  AddCommand(tools, QStringLiteral("万年历法"), nullptr);
+  AddCommand(tools, QStringLiteral("万年历法"), [this] { OpenPerpetualCalendar(this); });
 
   QMenu* service = menuBar()->addMenu(QStringLiteral("服务(&R)"));
   AddCommand(service, QStringLiteral("客户服务"), nullptr);
@@ -284,14 +293,14 @@ void TFrmQiming::BuildToolBar() {
   const Button buttons[] = {
       {u"快速起名", u"名", QColor(0xC6, 0x28, 0x28), nullptr},
       {u"八字奥秘", u"八", QColor(0x6A, 0x1B, 0x9A), nullptr},
-      {u"姓名分析", u"析", QColor(0x15, 0x65, 0xC0), nullptr},
+      {u"姓名分析", u"析", QColor(0x15, 0x65, 0xC0), [this] { OpenNameAnalysisFromFields(); }},
       {u"五行查询", u"行", QColor(0x2E, 0x7D, 0x32), nullptr},
       {u"五格数理", u"格", QColor(0xEF, 0x6C, 0x00), nullptr},
       {u"三才参数", u"才", QColor(0x00, 0x83, 0x8F), nullptr},
       {u"黄道吉日", u"吉", QColor(0xD8, 0x43, 0x15), nullptr},
       {u"周公解梦", u"梦", QColor(0x45, 0x5A, 0x64), nullptr},
       {u"生男生女", u"子", QColor(0xAD, 0x14, 0x57), nullptr},
-      {u"万年历法", u"历", QColor(0x4E, 0x34, 0x2E), nullptr},
+      {u"万年历法", u"历", QColor(0x4E, 0x34, 0x2E), [this] { OpenPerpetualCalendar(this); }},
       {u"退出软件", u"退", QColor(0x61, 0x61, 0x61), [this] { ExitProgram(); }},
   };
   for (const Button& button : buttons) {
@@ -487,7 +496,46 @@ void TFrmQiming::RefreshIfSurname() {
 }
 
 void TFrmQiming::RefreshCombinations(const QString& surname) {
-  if (refreshHook_) refreshHook_(*this, surname);
+  if (refreshHook_) {
+    refreshHook_(*this, surname);
+    return;
+  }
+  if (!lookup_) return;
+  NamingInputs inputs = ReadNamingInputs();
+  inputs.Xing = ToGbk(surname);
+  try {
+    CombinationList list = zorvan::RefreshCombinations(*lookup_, inputs);
+    nameFormCode_ = list.code;
+    CBCode->clear();
+    CBCode->addItems(FromGbkLines(list.items));
+    CBCode->setCurrentIndex(list.selected);
+  } catch (const std::exception& e) {
+    lookup_->Close();
+    ShowErrorReport(FromGbk(e.what()), this);
+  }
+}
+
+NamingInputs TFrmQiming::ReadNamingInputs() const {
+  NamingInputs inputs;
+  inputs.Xing = ToGbk(Xing->text());
+  inputs.CBsex = CBsex->currentIndex();
+  inputs.CBjin = CBjin->isChecked();
+  inputs.CBMu = CBMu->isChecked();
+  inputs.CBshui = CBshui->isChecked();
+  inputs.CBhuo = CBhuo->isChecked();
+  inputs.CBTu = CBTu->isChecked();
+  inputs.CBzhishukongz = CBzhishukongz->isChecked();
+  inputs.CBdijizi = CBdijizi->currentIndex();
+  inputs.Gudingzi = ToGbk(Gudingzi->text());
+  inputs.CBXingshi = CBXingshi->currentIndex();
+  inputs.CBFeeXX = CBFeeXX->isChecked();
+  inputs.ZuidiFee = ToGbk(ZuidiFee->text());
+  inputs.CBInitFee = CBInitFee->isChecked();
+  inputs.Sorcss = ToGbk(Sorcss->text());
+  for (int i = 0; i < CBCode->count(); ++i)
+    inputs.CBCodeItems.push_back(ToGbk(CBCode->itemText(i)));
+  inputs.CBCode = ToGbk(CBCode->currentText());
+  return inputs;
 }
 
 void TFrmQiming::XingExit() { RefreshIfSurname(); }
@@ -517,9 +565,67 @@ void TFrmQiming::CBXingshiClick() {
 
 void TFrmQiming::CBFeeXXClick() { RefreshIfSurname(); }
 
-void TFrmQiming::StartNaming() {}
+void TFrmQiming::StartNaming() {
+  // A run still in progress runs to its end first (unless it was stopped).
+  EndWorker();
+  sink_ = std::make_unique<NamingEventBatcher>([this](std::vector<NamingEvent> events) {
+    QMetaObject::invokeMethod(
+        this, [this, events = std::move(events)] { ApplyNamingEvents(events); },
+        Qt::QueuedConnection);
+  });
+  worker_ = std::make_unique<TMythread>(ReadNamingInputs(), ConnectionStringFor(kNamingDb),
+                                        runFlag_, *sink_);
+}
 
 void TFrmQiming::StopNaming() { runFlag_ = false; }
+
+bool TFrmQiming::NamingInProgress() const { return worker_ && !worker_->Finished(); }
+
+void TFrmQiming::EndWorker() {
+  if (worker_) worker_->WaitFor();
+  worker_.reset();
+  sink_.reset();
+  // Show what the ended run handed over before anything new starts.
+  QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void TFrmQiming::WaitForNaming() { EndWorker(); }
+
+// Rows arrive in batches, in the order the run wrote them; consecutive lines
+// for one pane are appended in one go.
+void TFrmQiming::ApplyNamingEvents(const std::vector<NamingEvent>& events) {
+  QStringList success;
+  QStringList good;
+  auto flush = [&] {
+    if (!success.isEmpty()) MemoSuccess->appendPlainText(success.join(QChar(u'\n')));
+    if (!good.isEmpty()) GoodName->appendPlainText(good.join(QChar(u'\n')));
+    success.clear();
+    good.clear();
+  };
+  for (const NamingEvent& event : events) {
+    switch (event.kind) {
+      case NamingEvent::Kind::ClearSuccess:
+        flush();
+        MemoSuccess->clear();
+        break;
+      case NamingEvent::Kind::ClearGoodNames:
+        flush();
+        GoodName->clear();
+        break;
+      case NamingEvent::Kind::SuccessLine:
+        if (!good.isEmpty()) flush();
+        success << FromGbk(event.text);
+        break;
+      case NamingEvent::Kind::GoodName:
+        if (!success.isEmpty()) flush();
+        good << FromGbk(event.text);
+        break;
+      case NamingEvent::Kind::Finished:
+        break;
+    }
+  }
+  flush();
+}
 
 void TFrmQiming::SaveNaming() {
   if (Trim(ToGbk(MemoSuccess->toPlainText())).empty()) return;
@@ -533,11 +639,18 @@ void TFrmQiming::PrintNaming() {
   printer_->Print(this, MemoSuccess->toPlainText().split(QChar(u'\n')));
 }
 
+void TFrmQiming::OpenNameAnalysisFromFields() {
+  OpenNameAnalysis(this, Trimmed(Xing->text()), Trimmed(CBsex->currentText()), SYear->currentText(),
+                   SMonth->currentText(), Sday->currentText(), Shour->currentText(),
+                   CBFen->currentText(), ComDate->currentIndex());
+}
+
 void TFrmQiming::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
 void TFrmQiming::ExitProgram() {
   exiting_ = true;
   runFlag_ = false;
+  lookup_.reset();
   connection_.reset();
   QApplication::quit();
   QFile::remove(QString::fromStdString(ProgramDirectory()) + QStringLiteral("Zorvan.ldb"));

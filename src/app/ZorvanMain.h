@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +21,12 @@ namespace zorvan {
 
 class LinePrinter;
 class Marquee;
+class NamingEventBatcher;
 class ReferenceConnection;
+class ReferenceStore;
+class TMythread;
+struct NamingEvent;
+struct NamingInputs;
 
 // The main naming window: the inputs of a naming run, the result panes, the
 // menus and toolbar that open every other window.
@@ -39,7 +45,7 @@ class TFrmQiming : public QMainWindow {
   static QStringList IntroductionLines();
 
   // Refreshes CBCode for the current fields (run with the trimmed surname).
-  // The naming engine fills this in; until then it only records the call.
+  // Tests may replace it with a hook.
   void RefreshCombinations(const QString& surname);
   using RefreshHook = std::function<void(TFrmQiming& window, const QString& surname)>;
   void SetRefreshHook(RefreshHook hook) { refreshHook_ = std::move(hook); }
@@ -56,6 +62,13 @@ class TFrmQiming : public QMainWindow {
   int nameFormCode() const { return nameFormCode_; }
   void setNameFormCode(int code) { nameFormCode_ = code; }
   std::atomic<bool>& RunFlag() { return runFlag_; }
+
+  // The fields a naming run reads, as one snapshot taken when it starts.
+  NamingInputs ReadNamingInputs() const;
+  // True while a naming run's worker exists and has not finished.
+  bool NamingInProgress() const;
+  // Waits for the current run to end and shows all it wrote (tests, exit).
+  void WaitForNaming();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,9 +91,15 @@ class TFrmQiming : public QMainWindow {
   void CBFeeXXClick();
   void RefreshIfSurname();
 
+  void ApplyNamingEvents(const std::vector<NamingEvent>& events);
+  void EndWorker();
+
+ public:
   void StartNaming();  // "马上起名"
   void StopNaming();   // "停止起名"
 
+ private:
+  void OpenNameAnalysisFromFields();  // "姓名分析"
   void OpenUrl(const QString& url);
   QAction* AddCommand(QMenu* menu, const QString& caption, std::function<void()> action);
 
@@ -122,6 +141,9 @@ class TFrmQiming : public QMainWindow {
 
  private:
   std::shared_ptr<ReferenceConnection> connection_;
+  std::unique_ptr<ReferenceStore> lookup_;  // stroke lookups and the combination list
+  std::unique_ptr<NamingEventBatcher> sink_;
+  std::unique_ptr<TMythread> worker_;
   std::unique_ptr<LinePrinter> printer_;
   RefreshHook refreshHook_;
   int nameFormCode_ = 0;
