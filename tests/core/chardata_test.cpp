@@ -126,7 +126,8 @@ TEST(Bihua, HoldsEveryStandardCharacterThatGbkHoldsExactlyOnce) {
 
 TEST(Bihua, KnownNameCountsThroughTheLookup) {
   // Kangxi counts of the traditional form, radicals in full, numerals by value;
-  // the simplified form carries the count of its traditional form.
+  // the simplified form carries the count of its traditional form, a surname
+  // form its own (范 11), and another traditional candidate its own (範 15).
   const struct {
     const char* characters;
     int strokes;
@@ -138,14 +139,14 @@ TEST(Bihua, KnownNameCountsThroughTheLookup) {
       {"五", 5},
       {"六宇后朴", 6},
       {"七李吴吳江余", 7},
-      {"八周林明雨欣朋", 8},
-      {"九河思怡建", 9},
+      {"八周林明雨欣朋於", 8},
+      {"九河思怡建後", 9},
       {"十徐孙孫轩軒玲党", 10},
       {"张張晨浩梓胡祥范", 11},
       {"黄黃涵杰", 12},
       {"杨楊诗詩裕郁", 13},
       {"赵趙华華", 14},
-      {"刘劉欧歐郭万叶", 15},
+      {"刘劉欧歐郭万叶範", 15},
       {"陈陳道", 16},
       {"阳陽", 17},
       {"魏", 18},

@@ -83,8 +83,16 @@ CharacterData::CharacterData(const Sources& sources)
   Table extract = ReadCharsFile(sources, extractFile);
   size_t zi = Column(extract, "zi", extractFile);
   size_t ft = Column(extract, "ft", extractFile);
+  size_t others = Column(extract, "qita", extractFile);
   for (const auto& row : extract.rows) {
-    traditional_[SingleCharacter(row[zi], extractFile)] = SingleCharacter(row[ft], extractFile);
+    char32_t c = SingleCharacter(row[zi], extractFile);
+    traditional_[c] = SingleCharacter(row[ft], extractFile);
+    // Every candidate is a form someone may type; the first one is kept here
+    // too, for when an override replaces it.
+    otherForms_[c].push_back(traditional_[c]);
+    for (const auto& form : Utf8Characters(row[others])) {
+      if (form != " ") otherForms_[c].push_back(CodePointOf(form));
+    }
   }
   const std::string overrideFile = "traditional_overrides.tsv";
   Table overrides = ReadCharsFile(sources, overrideFile);
@@ -121,6 +129,15 @@ CharacterData::CharacterData(const Sources& sources)
   for (char32_t c : characters) {
     char32_t t = Traditional(c);
     if (t != c && InGbk(t) && !strokes_.contains(t)) AddStrokes(t, strokes_.at(c));
+  }
+  // The other traditional candidates (範 beside 范, 後 beside 后) count as
+  // themselves.
+  for (char32_t c : characters) {
+    auto forms = otherForms_.find(c);
+    if (forms == otherForms_.end()) continue;
+    for (char32_t t : forms->second) {
+      if (InGbk(t) && !strokes_.contains(t)) AddStrokes(t, RuleStrokes(t));
+    }
   }
 }
 

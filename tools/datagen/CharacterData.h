@@ -38,6 +38,9 @@ class CharacterData {
   char32_t StoredTraditional(char32_t c) const;
 
   // Every character of the stroke table with its count; each character once.
+  // Beside the standard list and the surnames it holds their traditional
+  // forms, which carry the count of the character they write, and the other
+  // traditional candidates OpenCC lists, which count as themselves.
   const std::map<char32_t, int>& Strokes() const { return strokes_; }
   // The count of one character of the stroke table; 0 when it has none.
   int StrokesOf(char32_t c) const;
@@ -54,6 +57,7 @@ class CharacterData {
   std::map<char32_t, int> standardNumber_;
   std::vector<std::string> surnames_;
   std::map<char32_t, char32_t> traditional_;
+  std::map<char32_t, std::vector<char32_t>> otherForms_;
   std::map<char32_t, int> exceptions_;
   std::map<char32_t, int> strokes_;
 };
