@@ -214,7 +214,7 @@ std::map<std::string, std::set<std::string>> SexesOfCharacters() {
   return sexOf;
 }
 
-TEST(Word, SurnameStrokesAgreeWithBihuaWhateverFormIsTyped) {
+TEST(Word, LookupGivesOneCountAndElementWhateverFormIsTyped) {
   const struct {
     const char* character;
     int strokes;
@@ -225,13 +225,13 @@ TEST(Word, SurnameStrokesAgreeWithBihuaWhateverFormIsTyped) {
   for (const auto& row : kCases)
     EXPECT_EQ(WordStrokes(row.character), row.strokes) << row.character;
   EXPECT_EQ(WordStrokes("龘"), 0);
-  // Every zi or ft a lookup may meet gives one count, whichever row comes first.
-  std::map<std::string, std::set<std::string>> counts;
-  for (const auto& row : Rows(kNamingDb, "select zi, ft, bh from word")) {
-    counts[row[0]].insert(row[2]);
-    counts[row[1]].insert(row[2]);
+  // Every zi or ft a lookup may meet gives one count and one element,
+  // whichever row comes first.
+  std::map<std::string, std::set<std::string>> found;
+  for (const auto& row : Rows(kNamingDb, "select zi, ft, bh, wuhang from word")) {
+    for (const auto& key : {row[0], row[1]}) found[key].insert(row[2] + row[3]);
   }
-  for (const auto& [c, found] : counts) EXPECT_EQ(found.size(), 1u) << c;
+  for (const auto& [c, values] : found) EXPECT_EQ(values.size(), 1u) << c;
 }
 
 TEST(Word, EnoughCharactersOfEachSexForEveryCount) {
