@@ -21,11 +21,13 @@ struct Token {
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
 bool IsWordChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '.' || c >= 0x80; }
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
+// True when `text` equals the lower-case `word` ignoring ASCII case, without
+// building a lower-cased copy (this runs for every token a search passes).
+bool EqualsLower(std::string_view text, std::string_view word) {
+  return text.size() == word.size() &&
+         std::equal(text.begin(), text.end(), word.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+         });
 }
 
 // A quoted literal starting at text[i] with quote character q; returns its
@@ -111,7 +113,7 @@ std::vector<Token> Tokenize(std::string_view sql) {
 }
 
 bool IsWord(const Token& token, std::string_view lowerWord) {
-  return token.kind == Kind::Word && Lower(token.text) == lowerWord;
+  return token.kind == Kind::Word && EqualsLower(token.text, lowerWord);
 }
 bool IsSymbol(const Token& token, std::string_view symbol) {
   return token.kind == Kind::Symbol && token.text == symbol;
@@ -124,9 +126,8 @@ bool EndsSegment(const Token& token) {
       "group",  "having", "union", "like", "in",   "between",  "is",  "when", "then",  "else",
       "end",    "top",    "join",  "asc",  "desc", "distinct", "all", "case"};
   if (token.kind == Kind::Word) {
-    std::string lower = Lower(token.text);
     return std::any_of(std::begin(kKeywords), std::end(kKeywords),
-                       [&](const char* k) { return lower == k; });
+                       [&](const char* k) { return EqualsLower(token.text, k); });
   }
   if (token.kind == Kind::Symbol) {
     static const char* const kSymbols[] = {",", "=", "<", ">", "<=", ">=", "<>", "!=", ";"};

@@ -4,9 +4,25 @@
 
 namespace zorvan {
 
+namespace {
+
+// The blanks that pad a name of this length to the cell width.
+size_t PaddingFor(size_t length) {
+  return length >= 10 && length < kCellWidth ? kCellWidth - length : 0;
+}
+
+// As Trim, without a copy.
+std::string_view TrimmedView(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20) text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
 std::string PadToCell(std::string_view name) {
   std::string padded(name);
-  if (name.size() >= 10 && name.size() < kCellWidth) padded.append(kCellWidth - name.size(), ' ');
+  padded.append(PaddingFor(name.size()), ' ');
   return padded;
 }
 
@@ -31,16 +47,20 @@ void NamePlacer::HandOver(std::string_view name) {
 }
 
 void NamePlacer::PlaceName() {
-  std::string name = MemoSuoyou_.empty() ? std::string() : Trim(MemoSuoyou_.front());
+  std::string_view name =
+      MemoSuoyou_.empty() ? std::string_view() : TrimmedView(MemoSuoyou_.front());
   if (autoPick_) {
-    if (name.find("100") != std::string::npos) {
+    if (name.find("100") != std::string_view::npos) {
       sink_.AddGoodName(name);
     } else {
-      int score = StrToInt(BytesAt(name, BytePos("(", name) + 1, 2));
+      size_t open = name.find('(');
+      std::string_view digits = open == std::string_view::npos ? name : name.substr(open + 1);
+      int score = StrToInt(digits.substr(0, 2));
       if (score >= Threshold()) sink_.AddGoodName(name);
     }
   }
-  row_ += PadToCell(name);
+  row_ += name;
+  row_.append(PaddingFor(name.size()), ' ');
   ++rowCount_;
   if (!MemoSuoyou_.empty()) MemoSuoyou_.pop_front();
   if (rowCount_ == kNamesPerRow) {

@@ -3,7 +3,9 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace zorvan {
 namespace {
@@ -72,9 +74,69 @@ size_t Utf8SequenceLength(unsigned char c, std::string_view rest) {
   return n;
 }
 
+// GBK codes of the unified ideographs U+4E00 to U+9FA5 (0 where GBK has none),
+// taken from iconv once. Names and reference texts are nearly all of these, and
+// a table lookup is far quicker than an iconv call per short text.
+constexpr char32_t kTableFirst = 0x4E00;
+constexpr char32_t kTableLast = 0x9FA5;
+
+const std::vector<std::uint16_t>& IdeographTable() {
+  static const std::vector<std::uint16_t> table = [] {
+    std::vector<std::uint16_t> codes(kTableLast - kTableFirst + 1, 0);
+    for (char32_t cp = kTableFirst; cp <= kTableLast; ++cp) {
+      const char utf8[3] = {static_cast<char>(0xE0 | (cp >> 12)),
+                            static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                            static_cast<char>(0x80 | (cp & 0x3F))};
+      bool bad = false;
+      std::string gbk =
+          ToGbk().Convert(std::string_view(utf8, 3), [&bad](std::string&, std::string_view rest) {
+            bad = true;
+            return rest.size();
+          });
+      if (!bad && gbk.size() == 2) {
+        codes[cp - kTableFirst] = static_cast<std::uint16_t>(
+            (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]));
+      }
+    }
+    return codes;
+  }();
+  return table;
+}
+
+// Converts a text of ASCII and table ideographs only; false for anything else.
+bool TryTableToGbk(std::string_view utf8, std::string& out) {
+  const std::vector<std::uint16_t>& table = IdeographTable();
+  // Ideographs shrink from 3 bytes to 2; a short name then stays within the
+  // string's own buffer.
+  out.reserve(utf8.size() * 2 / 3 + 1);
+  for (size_t i = 0; i < utf8.size();) {
+    auto c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if ((c & 0xF0) != 0xE0 || i + 3 > utf8.size()) return false;
+    auto c1 = static_cast<unsigned char>(utf8[i + 1]);
+    auto c2 = static_cast<unsigned char>(utf8[i + 2]);
+    if ((c1 & 0xC0) != 0x80 || (c2 & 0xC0) != 0x80) return false;
+    char32_t cp = (static_cast<char32_t>(c & 0x0F) << 12) |
+                  (static_cast<char32_t>(c1 & 0x3F) << 6) | static_cast<char32_t>(c2 & 0x3F);
+    if (cp < kTableFirst || cp > kTableLast) return false;
+    std::uint16_t code = table[cp - kTableFirst];
+    if (code == 0) return false;
+    out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+    i += 3;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
+  std::string fast;
+  if (TryTableToGbk(utf8, fast)) return fast;
   return ToGbk().Convert(utf8, [](std::string& out, std::string_view rest) {
     auto lead = static_cast<unsigned char>(rest[0]);
     size_t n = Utf8SequenceLength(lead, rest);

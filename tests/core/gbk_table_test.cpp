@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+#include "text/Gbk.h"
+
+namespace zorvan {
+namespace {
+
+// glibc's own conversion of one text, or "" when it refuses.
+std::string IconvGbk(const std::string& utf8) {
+  iconv_t cd = iconv_open("CP936", "UTF-8");
+  char out[16];
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* outPtr = out;
+  size_t outLeft = sizeof out;
+  size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  return rc == static_cast<size_t>(-1) ? std::string() : std::string(out, outPtr);
+}
+
+TEST(Utf8ToGbk, IdeographTableAgreesWithIconvOnEveryCodePoint) {
+  for (char32_t cp = 0x4E00; cp <= 0x9FFF; ++cp) {
+    std::string utf8 = {static_cast<char>(0xE0 | (cp >> 12)),
+                        static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                        static_cast<char>(0x80 | (cp & 0x3F))};
+    std::string expected = IconvGbk(utf8);
+    ASSERT_EQ(Utf8ToGbk(utf8), expected.empty() ? "?" : expected)
+        << std::hex << static_cast<unsigned>(cp);
+  }
+}
+
+TEST(Utf8ToGbk, MixedTextsFallBackToIconv) {
+  EXPECT_EQ(Utf8ToGbk("王小明(85分)"), IconvGbk("王小明(85分)"));
+  EXPECT_EQ(Utf8ToGbk("欧阳，€"), IconvGbk("欧阳，€"));  // full-width comma, euro sign
+  EXPECT_EQ(Utf8ToGbk("王\xE4\xB8"), Gbk("王") + "?");   // a cut character at the end
+  EXPECT_EQ(Utf8ToGbk(""), "");
+}
+
+}  // namespace
+}  // namespace zorvan
