@@ -80,23 +80,39 @@ size_t Utf8SequenceLength(unsigned char c, std::string_view rest) {
 constexpr char32_t kTableFirst = 0x4E00;
 constexpr char32_t kTableLast = 0x9FA5;
 
+std::string Utf8Of(char32_t cp) {
+  return {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+          static_cast<char>(0x80 | (cp & 0x3F))};
+}
+
+std::uint16_t CodeOf(std::string_view gbk) {
+  return static_cast<std::uint16_t>((static_cast<unsigned char>(gbk[0]) << 8) |
+                                    static_cast<unsigned char>(gbk[1]));
+}
+
 const std::vector<std::uint16_t>& IdeographTable() {
   static const std::vector<std::uint16_t> table = [] {
-    std::vector<std::uint16_t> codes(kTableLast - kTableFirst + 1, 0);
+    const size_t count = kTableLast - kTableFirst + 1;
+    std::vector<std::uint16_t> codes(count, 0);
+    // GBK holds every one of them: convert all in one call, two bytes each.
+    std::string all;
+    all.reserve(count * 3);
+    for (char32_t cp = kTableFirst; cp <= kTableLast; ++cp) all += Utf8Of(cp);
+    bool bad = false;
+    auto onBad = [&bad](std::string&, std::string_view rest) {
+      bad = true;
+      return rest.size();
+    };
+    std::string gbk = ToGbk().Convert(all, onBad);
+    if (!bad && gbk.size() == count * 2) {
+      for (size_t i = 0; i < count; ++i) codes[i] = CodeOf(std::string_view(gbk).substr(i * 2, 2));
+      return codes;
+    }
+    // Otherwise one by one, leaving 0 where a character has no code.
     for (char32_t cp = kTableFirst; cp <= kTableLast; ++cp) {
-      const char utf8[3] = {static_cast<char>(0xE0 | (cp >> 12)),
-                            static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                            static_cast<char>(0x80 | (cp & 0x3F))};
-      bool bad = false;
-      std::string gbk =
-          ToGbk().Convert(std::string_view(utf8, 3), [&bad](std::string&, std::string_view rest) {
-            bad = true;
-            return rest.size();
-          });
-      if (!bad && gbk.size() == 2) {
-        codes[cp - kTableFirst] = static_cast<std::uint16_t>(
-            (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]));
-      }
+      bad = false;
+      std::string one = ToGbk().Convert(Utf8Of(cp), onBad);
+      if (!bad && one.size() == 2) codes[cp - kTableFirst] = CodeOf(one);
     }
     return codes;
   }();
