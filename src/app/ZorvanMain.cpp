@@ -20,10 +20,12 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstdlib>
+#include <limits>
 
 #include "data/ReferenceStore.h"
 #include "naming/Combinations.h"
@@ -44,6 +46,9 @@ namespace {
 const QString kHomePage = QStringLiteral("https://www.example.com/zorvan/");
 const QString kSupportMail = QStringLiteral("service@example.com");
 const QString kChatLink = QStringLiteral("https://www.example.com/zorvan/chat?account=10000");
+// How many result lines the window shows per turn of its event loop.
+constexpr size_t kLinesPerSlice = 600;
+
 const QString kContactLine = QStringLiteral("客服邮箱：service@example.com");
 
 TFrmQiming::ProcessEnd& ProcessEndStep() {
@@ -568,9 +573,11 @@ void TFrmQiming::CBFeeXXClick() { RefreshIfSurname(); }
 void TFrmQiming::StartNaming() {
   // A run still in progress runs to its end first (unless it was stopped).
   EndWorker();
+  runShown_ = false;
   sink_ = std::make_unique<NamingEventBatcher>([this](std::vector<NamingEvent> events) {
     QMetaObject::invokeMethod(
-        this, [this, events = std::move(events)] { ApplyNamingEvents(events); },
+        this,
+        [this, events = std::move(events)]() mutable { QueueNamingEvents(std::move(events)); },
         Qt::QueuedConnection);
   });
   worker_ = std::make_unique<TMythread>(ReadNamingInputs(), ConnectionStringFor(kNamingDb),
@@ -579,7 +586,7 @@ void TFrmQiming::StartNaming() {
 
 void TFrmQiming::StopNaming() { runFlag_ = false; }
 
-bool TFrmQiming::NamingInProgress() const { return worker_ && !worker_->Finished(); }
+bool TFrmQiming::NamingInProgress() const { return !runShown_; }
 
 void TFrmQiming::EndWorker() {
   if (worker_) worker_->WaitFor();
@@ -587,13 +594,26 @@ void TFrmQiming::EndWorker() {
   sink_.reset();
   // Show what the ended run handed over before anything new starts.
   QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+  ApplyNamingEvents(std::numeric_limits<size_t>::max());
 }
 
 void TFrmQiming::WaitForNaming() { EndWorker(); }
 
-// Rows arrive in batches, in the order the run wrote them; consecutive lines
-// for one pane are appended in one go.
-void TFrmQiming::ApplyNamingEvents(const std::vector<NamingEvent>& events) {
+// Rows arrive in batches, in the order the run wrote them. They are shown a
+// slice at a time so the window keeps answering while a long listing fills;
+// consecutive lines for one pane are appended in one go.
+void TFrmQiming::QueueNamingEvents(std::vector<NamingEvent> events) {
+  for (NamingEvent& event : events) namingEvents_.push_back(std::move(event));
+  if (drainScheduled_) return;
+  drainScheduled_ = true;
+  QTimer::singleShot(0, this, [this] {
+    drainScheduled_ = false;
+    ApplyNamingEvents(kLinesPerSlice);
+    if (!namingEvents_.empty()) QueueNamingEvents({});
+  });
+}
+
+void TFrmQiming::ApplyNamingEvents(size_t maxLines) {
   QStringList success;
   QStringList good;
   auto flush = [&] {
@@ -602,7 +622,8 @@ void TFrmQiming::ApplyNamingEvents(const std::vector<NamingEvent>& events) {
     success.clear();
     good.clear();
   };
-  for (const NamingEvent& event : events) {
+  for (size_t lines = 0; !namingEvents_.empty() && lines < maxLines; namingEvents_.pop_front()) {
+    const NamingEvent& event = namingEvents_.front();
     switch (event.kind) {
       case NamingEvent::Kind::ClearSuccess:
         flush();
@@ -615,12 +636,15 @@ void TFrmQiming::ApplyNamingEvents(const std::vector<NamingEvent>& events) {
       case NamingEvent::Kind::SuccessLine:
         if (!good.isEmpty()) flush();
         success << FromGbk(event.text);
+        ++lines;
         break;
       case NamingEvent::Kind::GoodName:
         if (!success.isEmpty()) flush();
         good << FromGbk(event.text);
+        ++lines;
         break;
       case NamingEvent::Kind::Finished:
+        runShown_ = true;
         break;
     }
   }

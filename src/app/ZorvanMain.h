@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "naming/NamingRun.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +28,6 @@ class NamingEventBatcher;
 class ReferenceConnection;
 class ReferenceStore;
 class TMythread;
-struct NamingEvent;
 struct NamingInputs;
 
 // The main naming window: the inputs of a naming run, the result panes, the
@@ -65,7 +67,7 @@ class TFrmQiming : public QMainWindow {
 
   // The fields a naming run reads, as one snapshot taken when it starts.
   NamingInputs ReadNamingInputs() const;
-  // True while a naming run's worker exists and has not finished.
+  // True from the start of a naming run until all it wrote is shown.
   bool NamingInProgress() const;
   // Waits for the current run to end and shows all it wrote (tests, exit).
   void WaitForNaming();
@@ -91,7 +93,8 @@ class TFrmQiming : public QMainWindow {
   void CBFeeXXClick();
   void RefreshIfSurname();
 
-  void ApplyNamingEvents(const std::vector<NamingEvent>& events);
+  void QueueNamingEvents(std::vector<NamingEvent> events);
+  void ApplyNamingEvents(size_t maxLines);
   void EndWorker();
 
  public:
@@ -144,6 +147,9 @@ class TFrmQiming : public QMainWindow {
   std::unique_ptr<ReferenceStore> lookup_;  // stroke lookups and the combination list
   std::unique_ptr<NamingEventBatcher> sink_;
   std::unique_ptr<TMythread> worker_;
+  std::deque<NamingEvent> namingEvents_;  // handed over by the run, not yet shown
+  bool drainScheduled_ = false;
+  bool runShown_ = true;  // the last run's end has been shown
   std::unique_ptr<LinePrinter> printer_;
   RefreshHook refreshHook_;
   int nameFormCode_ = 0;

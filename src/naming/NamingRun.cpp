@@ -13,9 +13,9 @@ NamingRun::NamingRun(NamingInputs inputs, std::shared_ptr<ReferenceConnection> c
       sink_(sink),
       placer_(sink, inputs_.CBInitFee, inputs_.Sorcss) {}
 
-void NamingRun::RunNaming() {
+void NamingRun::RunNaming(FlagStart start) {
   try {
-    RunFlag_ = true;
+    if (start == FlagStart::Raise) RunFlag_ = true;
     sink_.ClearSuccess();
     placer_.ResetRow();
     // Building the statement parses the picked entry before the high-score list
@@ -46,6 +46,9 @@ void NamingRun::Read(std::string_view sql, bool repaintEveryNine) {
 
 TMythread::TMythread(NamingInputs inputs, std::string connectionString, std::atomic<bool>& RunFlag,
                      NamingSink& sink) {
+  // The flag goes up before the thread exists, so a stop pressed right after
+  // the start is never lost to the run raising it again.
+  RunFlag = true;
   thread_ = std::thread([this, inputs = std::move(inputs),
                          connectionString = std::move(connectionString), &RunFlag, &sink]() {
     std::shared_ptr<ReferenceConnection> connection;
@@ -54,7 +57,7 @@ TMythread::TMythread(NamingInputs inputs, std::string connectionString, std::ato
     } catch (const std::exception&) {
     }
     if (connection) {
-      NamingRun(inputs, connection, RunFlag, sink).RunNaming();
+      NamingRun(inputs, connection, RunFlag, sink).RunNaming(NamingRun::FlagStart::AlreadyRaised);
     } else {
       sink.Finished();
     }

@@ -26,7 +26,9 @@ class NamingRun {
   NamingRun(NamingInputs inputs, std::shared_ptr<ReferenceConnection> connection,
             std::atomic<bool>& RunFlag, NamingSink& sink);
 
-  void RunNaming();  // never throws
+  // Whether the run raises `RunFlag` itself or finds it raised by its starter.
+  enum class FlagStart { Raise, AlreadyRaised };
+  void RunNaming(FlagStart start = FlagStart::Raise);  // never throws
 
  private:
   void Read(std::string_view sql, bool repaintEveryNine);
