@@ -2,6 +2,7 @@
 // Zorvan.dll, read through the same data layer and SQL texts the program uses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -71,8 +72,9 @@ const std::map<std::string, int>& BihuaTable() {
   return table;
 }
 
-// Levels 1 and 2 of the 2013 standard list, read from Unihan.
-std::vector<std::string> StandardLevels12() {
+// Levels 1 and 2 of the 2013 standard list (the first `last` characters), read
+// from Unihan.
+std::vector<std::string> StandardLevels12(int last = 6500) {
   std::vector<std::string> out;
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(
       popen("bzcat /usr/share/unicode/Unihan_OtherMappings.txt.bz2 2>/dev/null", "r"), &pclose);
@@ -83,7 +85,7 @@ std::vector<std::string> StandardLevels12() {
     size_t tab = text.find("\tkTGH\t");
     if (tab == std::string::npos || text.compare(0, 2, "U+") != 0) continue;
     size_t at = text.find("2013:", tab);
-    if (at == std::string::npos || std::stoi(text.substr(at + 5)) > 6500) continue;
+    if (at == std::string::npos || std::stoi(text.substr(at + 5)) > last) continue;
     auto cp = static_cast<char32_t>(std::stoul(text.substr(2, tab - 2), nullptr, 16));
     std::string utf8;
     if (cp < 0x10000) {
@@ -261,7 +263,7 @@ TEST(Word, EverySexClauseMeetsACharacterAtMostOnce) {
 
 TEST(Word, ColumnsHoldOnlyTheirValues) {
   const std::set<std::string> elements = {"金", "木", "水", "火", "土"};
-  const std::set<std::string> sexes = {"男", "女", "0", "姓"};
+  const std::set<std::string> sexes = {"男", "女", "0", "姓", "忌"};
   std::set<std::string> ids;
   for (const auto& row : Rows(kNamingDb, "select id, zi, ft, bh, wuhang, px, xb from word")) {
     EXPECT_TRUE(ids.insert(row[0]).second) << "id " << row[0];
@@ -307,14 +309,42 @@ TEST(Word, ElementsFollowTheRadicalTheReadingAndTheExceptions) {
 }
 
 TEST(Word, ExcludedCharactersNeverEnterAName) {
+  // An excluded character stays in the table for its strokes and element, with
+  // a mark no sex clause matches: "姓" for a surname, "忌" otherwise.
   auto sexOf = SexesOfCharacters();
   auto excluded = CharsFile("exclusions.tsv", 0, 1);
   ASSERT_GT(excluded.size(), 300u);
+  std::set<std::string> surnames;
+  for (const auto& [c, surname] : CharsFile("surnames.tsv", 0, 0)) surnames.insert(c);
+  std::vector<std::string> level1 = StandardLevels12(3500);
   for (const auto& [c, category] : excluded) {
     auto found = sexOf.find(c);
-    if (found != sexOf.end()) {
-      EXPECT_EQ(found->second, std::set<std::string>{"姓"}) << c << " " << category;
+    if (found == sexOf.end()) {
+      // Only a level 2 character may be missing: level 1 stays for look-ups.
+      EXPECT_TRUE(!level1.empty() && std::find(level1.begin(), level1.end(), c) == level1.end())
+          << c << " " << category;
+      continue;
     }
+    EXPECT_EQ(found->second, std::set<std::string>{surnames.contains(c) ? "姓" : "忌"})
+        << c << " " << category;
+    EXPECT_GT(WordStrokes(c), 0) << c;
+  }
+}
+
+// Characters whose single-character names made parents wince, and characters
+// that must stay on offer; the loose clause is the one of one-character names
+// and of runs with a fixed character.
+TEST(Word, OffersNameCharactersAndKeepsOddOnesOut) {
+  std::set<std::string> offered;
+  for (const auto& row :
+       Rows(kNamingDb, "select zi from word where xb = '男' or xb = '女' or xb = '0'")) {
+    offered.insert(row[0]);
+  }
+  for (const auto& c : Characters("忽支州找投碗")) {
+    EXPECT_FALSE(offered.contains(c)) << c;
+  }
+  for (const auto& c : Characters("晓瑞雅宁航毅子涵浩宇欣怡晨")) {
+    EXPECT_TRUE(offered.contains(c)) << c;
   }
 }
 
@@ -337,9 +367,11 @@ TEST(Word, FavouredCharactersComeFirst) {
   auto first = Rows(kNamingDb, "select top 3 zi from word order by px");
   ASSERT_FALSE(first.empty());
   EXPECT_EQ(first[0][0], "子");
-  auto surnameOnly = Rows(kNamingDb, "select min(px) from word where xb = '姓'");
-  auto offered = Rows(kNamingDb, "select max(px) from word where xb <> '姓'");
+  auto surnameOnly = Rows(kNamingDb, "select min(px), max(px) from word where xb = '姓'");
+  auto offered = Rows(kNamingDb, "select max(px) from word where xb <> '姓' and xb <> '忌'");
+  auto avoided = Rows(kNamingDb, "select min(px) from word where xb = '忌'");
   EXPECT_GT(std::stoi(surnameOnly[0][0]), std::stoi(offered[0][0]));
+  EXPECT_GT(std::stoi(avoided[0][0]), std::stoi(surnameOnly[0][1]));
 }
 
 }  // namespace

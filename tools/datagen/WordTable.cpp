@@ -95,8 +95,8 @@ std::vector<char32_t> CharactersOf(const std::string& cell) {
 // The characters offered for names: level 1 of the standard list less the
 // reviewed exclusions, the reviewed name characters (which may come from level
 // 2) and every character of the common surnames. A surname character that is
-// not offered for given names gets the sex mark "姓", which no sex clause of a
-// naming run matches.
+// not offered for given names gets the sex mark "姓", an excluded level 1
+// character the mark "忌"; no sex clause of a naming run matches either.
 void AddWordTable(DbWriter& db, const Sources& sources) {
   const CharacterData& data = CharacterData::For(sources);
   const Unihan& unihan = data.unihan();
@@ -161,7 +161,9 @@ void AddWordTable(DbWriter& db, const Sources& sources) {
     }
   }
 
-  // Tier 0: our name characters; 1: other level 1 characters; 2: surnames only.
+  // Tier 0: our name characters; 1: other level 1 characters; 2: surnames only;
+  // 3: excluded level 1 characters, kept only so that their strokes and element
+  // are still found when a parent types one.
   std::map<char32_t, int> tier;
   for (const auto& [c, mark] : sexOf) tier.emplace(c, 0);
   for (char32_t c : data.Standard()) {
@@ -169,6 +171,9 @@ void AddWordTable(DbWriter& db, const Sources& sources) {
   }
   for (const auto& surname : data.Surnames()) {
     for (char32_t c : CharactersOf(surname)) tier.emplace(c, 2);
+  }
+  for (char32_t c : data.Standard()) {
+    if (data.StandardNumber(c) <= 3500) tier.emplace(c, 3);
   }
 
   // Within a tier: the favoured characters by their rank, then Unihan's
@@ -188,12 +193,14 @@ void AddWordTable(DbWriter& db, const Sources& sources) {
   // A character common for both sexes ("男女") gets a row for each, so that a
   // two-character name of either sex may take it while every sex clause still
   // meets it once.
+  // "姓" and "忌" match no sex clause: such a character never enters a name.
+  const std::string kMarks[] = {"", "0", "姓", "忌"};
   std::vector<std::vector<std::string>> rows;
   int id = 0;
   int px = 0;
   for (char32_t c : order) {
     ++px;
-    std::string mark = tier.at(c) == 0 ? sexOf.at(c) : tier.at(c) == 1 ? "0" : "姓";
+    std::string mark = tier.at(c) == 0 ? sexOf.at(c) : kMarks[tier.at(c)];
     std::string wuhang;
     if (auto found = elementExceptions.find(c); found != elementExceptions.end()) {
       wuhang = found->second;
