@@ -33,6 +33,7 @@
 #include "naming/NamingRun.h"
 #include "text/Text.h"
 #include "windows/DateWin.h"
+#include "windows/FieldItems.h"
 #include "windows/GlyphIcon.h"
 #include "windows/InfoMessage.h"
 #include "windows/Marquee.h"
@@ -54,23 +55,6 @@ const QString kContactLine = QStringLiteral("客服邮箱：service@example.com"
 TFrmQiming::ProcessEnd& ProcessEndStep() {
   static TFrmQiming::ProcessEnd end = [] { std::_Exit(0); };
   return end;
-}
-
-QStringList NumberItems(int from, int to, int width) {
-  QStringList items;
-  for (int i = from; i <= to; ++i) items << QStringLiteral("%1").arg(i, width, 10, QChar(u'0'));
-  return items;
-}
-
-QStringList HourItems() {
-  static const char16_t* const kBranches[] = {
-      u"子", u"丑", u"丑", u"寅", u"寅", u"卯", u"卯", u"辰", u"辰", u"巳", u"巳", u"午",
-      u"午", u"未", u"未", u"申", u"申", u"酉", u"酉", u"戌", u"戌", u"亥", u"亥", u"子"};
-  QStringList items;
-  for (int hour = 0; hour < 24; ++hour) {
-    items << QString::fromUtf16(kBranches[hour]) + QStringLiteral(" ") + QString::number(hour);
-  }
-  return items;
 }
 
 QComboBox* FixedList(const QStringList& items, const QString& name) {
@@ -375,6 +359,7 @@ QWidget* TFrmQiming::BuildTopPanel() {
       FixedList({QStringLiteral("第二字"), QStringLiteral("第三字")}, QStringLiteral("固定第几字"));
   CBdijizi->setObjectName(QStringLiteral("CBdijizi"));
   Gudingzi = Edit(QString(), QStringLiteral("固定为"), 40);
+  Gudingzi->setValidator(new GbkLengthValidator(2, Gudingzi));
   Gudingzi->setObjectName(QStringLiteral("Gudingzi"));
   row(1, {label(QStringLiteral("五行包括")), CBjin, CBMu, CBshui, CBhuo, CBTu,
           new QLabel(QStringLiteral("  ")), CBzhishukongz, CBdijizi,

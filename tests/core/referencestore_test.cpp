@@ -28,7 +28,9 @@ class StoreFixture : public ::testing::Test {
         (6,'张','張',11,'火',5,'姓'), (7,'宇','宇',6,'土',6,'0');
       CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER, zf INTEGER, xb TEXT, jxjx INTEGER);
       INSERT INTO zh VALUES (12,4,0,8,11,95,'0',1), (12,4,0,11,8,90,'0',1), (12,4,0,11,11,90,'0',1),
-        (12,4,0,6,9,85,'0',2), (12,4,0,9,6,85,'0',3), (11,4,0,11,0,88,'0',1);)");
+        (12,4,0,6,9,85,'0',2), (12,4,0,9,6,85,'0',3), (11,4,0,11,0,88,'0',1),
+        (22,15,17,8,10,90,'男',1), (22,15,17,8,10,90,'女',1), (22,15,17,8,6,80,'男',2),
+        (21,15,17,8,0,84,'0',1), (21,15,17,6,0,70,'女',2);)");
     Create("VelFile.dll", R"(
       CREATE TABLE bihua (hanzi TEXT, num INTEGER);
       INSERT INTO bihua VALUES ('王玉',4), ('张張',11), ('%_\',3), ('明', NULL);
@@ -61,6 +63,8 @@ class StoreFixture : public ::testing::Test {
       INSERT INTO Shishen VALUES ('甲乙','劫财');
       CREATE TABLE sjrs (wh TEXT, sj TEXT, sjrs TEXT);
       INSERT INTO sjrs VALUES ('木','春','得令');
+      CREATE TABLE jiazi (jiazi TEXT, layin TEXT);
+      INSERT INTO jiazi VALUES ('甲子','海中金');
       CREATE TABLE qtbj (tg TEXT, dz TEXT, content TEXT);
       INSERT INTO qtbj VALUES ('甲','子','寒木');)");
     SetProgramDirectory(directory_.string());
@@ -189,7 +193,20 @@ TEST_F(StoreFixture, AnswersEveryQueryOfTheProgram) {
        "select '王' + a.zi + '(88分)',(a.px+ a.id) as px from (select top 1 '明' as zi,11 as px, "
        "100 as id from word ) a ) p order by px",
        {"王明(88分)|111", "王浩(88分)|1004", "王晨(88分)|1005"}},
+      {kNamingDb,
+       "select top 80 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and lx = 22 and "
+       "bh11 = 15 and "
+       "bh12 = 17 \r\n and bh21 = 8 \r\n and xb = '男' \r\n and zf >= 85 \r\n order by jxjx asc,zf "
+       "asc",
+       {"15|17|8|10|90"}},
+      {kNamingDb,
+       "select top 40 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and lx = 21 and "
+       "bh11 = 15 and "
+       "bh12 = 17 \r\n and (xb = '女' or xb = '0') \r\n order by jxjx asc,zf asc",
+       {"15|17|8|0|84", "15|17|6|0|70"}},
+      {kNamingDb, "select wuhang from word where zi = '張' or ft = '張' ", {"火"}},
       {kPillarDb, "select top 1 wh from hzwh where hz like '%银%'", {" 金 "}},
+      {kPillarDb, "select top 1 layin from jiazi where jiazi = '甲子' ", {"海中金"}},
       {kPillarDb, "select top 1 ShiShen from Shishen where jiazi = '甲乙' ", {"劫财"}},
       {kPillarDb, "select  top 1 sjrs from sjrs where wh = '木' and sj = '春' ", {"得令"}},
       {kPillarDb, "select  top 1 content from qtbj where tg = '甲' and dz = '子' ", {"寒木"}},
@@ -264,7 +281,7 @@ TEST_F(StoreFixture, SharedConnectionServesSeveralQueries) {
   lookup.Open("select count(*) from word");
   names.Open("select count(*) from zh");
   EXPECT_EQ(lookup.FieldInt(0), 7);
-  EXPECT_EQ(names.FieldInt(0), 6);
+  EXPECT_EQ(names.FieldInt(0), 11);
   lookup.Close();
   names.Open("select count(*) from word");
   EXPECT_EQ(names.FieldInt(0), 7);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QValidator>
 
 #include "TestConfig.h"
 #include "app/ZorvanMain.h"
@@ -176,6 +177,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(refreshes_.size(), 4);
     window_->CBFeeXX->click();
     QCOMPARE(refreshes_.size(), 5);
+  }
+
+  void fixedCharacterHoldsTwoBytes() {
+    QTest::keyClicks(window_->Gudingzi, QStringLiteral("abc"));
+    QCOMPARE(window_->Gudingzi->text(), QStringLiteral("ab"));
+    int position = 0;
+    QString one = QStringLiteral("晨");
+    QString two = QStringLiteral("晨曦");
+    QCOMPARE(window_->Gudingzi->validator()->validate(one, position), QValidator::Acceptable);
+    QCOMPARE(window_->Gudingzi->validator()->validate(two, position), QValidator::Invalid);
   }
 
   void singleCharacterNameDisablesTheFixedCharacter() {
