@@ -340,7 +340,7 @@ TEST(Word, OffersNameCharactersAndKeepsOddOnesOut) {
        Rows(kNamingDb, "select zi from word where xb = '男' or xb = '女' or xb = '0'")) {
     offered.insert(row[0]);
   }
-  for (const auto& c : Characters("忽支州找投碗狐持指座桌肩")) {
+  for (const auto& c : Characters("鞭狐蹦摘骤持忽指座恋支州桌椅找投碗肩")) {
     EXPECT_FALSE(offered.contains(c)) << c;
   }
   for (const auto& c : Characters("晓瑞雅宁航毅子涵浩宇欣怡晨")) {
