@@ -3,6 +3,8 @@
 // A small VelFile.dll written by a test into a temporary directory, with the
 // program directory pointed at it for the test's lifetime.
 
+#include <sqlite3.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -45,6 +47,52 @@ class NumerologyFixtureDb : public FixtureDb {
 
  private:
   std::string previous_;
+};
+
+// Records every database connection opened while it lives, with the statements
+// run on it, so a test can count lookups (each lookup opens its own connection)
+// and see their order. Only one recorder may live at a time.
+class LookupLog {
+ public:
+  LookupLog() {
+    static const bool registered = [] {
+      return sqlite3_auto_extension(reinterpret_cast<void (*)()>(&OnOpen)) == SQLITE_OK;
+    }();
+    if (!registered) throw std::runtime_error("cannot watch database connections");
+    Active() = this;
+  }
+  ~LookupLog() { Active() = nullptr; }
+  LookupLog(const LookupLog&) = delete;
+  LookupLog& operator=(const LookupLog&) = delete;
+
+  int Opens() const { return opens_; }
+  // The statements in the order they ran (as the engine received them).
+  const std::vector<std::string>& Statements() const { return statements_; }
+  void Clear() {
+    opens_ = 0;
+    statements_.clear();
+  }
+
+ private:
+  static LookupLog*& Active() {
+    static LookupLog* active = nullptr;
+    return active;
+  }
+  static int OnOpen(sqlite3* db, const char**, const sqlite3_api_routines*) {
+    if (Active() == nullptr) return SQLITE_OK;
+    ++Active()->opens_;
+    sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &OnStatement, nullptr);
+    return SQLITE_OK;
+  }
+  static int OnStatement(unsigned, void*, void* statement, void*) {
+    if (Active() != nullptr) {
+      Active()->statements_.push_back(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
+    }
+    return 0;
+  }
+
+  int opens_ = 0;
+  std::vector<std::string> statements_;
 };
 
 }  // namespace zorvan::testing

@@ -109,6 +109,45 @@ TEST_F(GridLookupTest, ACountThatIsNoNumberAbandonsSilently) {
   EXPECT_THROW(StrokeCount(Gbk("辛")), SilentAbort);
 }
 
+// Every stroke lookup opens the database afresh. Outer repeats the lookups of
+// Total and Person, except for a one-character surname and given name.
+TEST_F(GridLookupTest, LookupCounts) {
+  constexpr int kAllGrids = -1;
+  struct Case {
+    const char* surname;
+    const char* given;
+    int kind;  // a GridKind, or kAllGrids for ComputeFiveGrids
+    int lookups;
+  };
+  const Case cases[] = {
+      {"甲", "乙", 0, 1},
+      {"甲", "乙", 1, 1},
+      {"甲", "乙", 2, 2},
+      {"甲", "乙", 3, 2},
+      {"甲", "乙", 4, 0},
+      {"甲", "乙", kAllGrids, 6},
+      {"丁戊", "己庚", 0, 2},
+      {"丁戊", "己庚", 1, 2},
+      {"丁戊", "己庚", 2, 2},
+      {"丁戊", "己庚", 3, 4},
+      {"丁戊", "己庚", 4, 6},
+      {"丁戊", "己庚", kAllGrids, 16},
+      {"甲", "乙丙", kAllGrids, 13},
+      {"丁戊", "己", kAllGrids, 13},
+  };
+  testing::LookupLog log;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.surname) + c.given + " kind " + std::to_string(c.kind));
+    log.Clear();
+    if (c.kind == kAllGrids) {
+      ComputeFiveGrids(Gbk(c.surname), Gbk(c.given));
+    } else {
+      GridNumber(Gbk(c.surname), Gbk(c.given), static_cast<GridKind>(c.kind));
+    }
+    EXPECT_EQ(log.Opens(), c.lookups);
+  }
+}
+
 TEST(GridLookup, AMissingDatabaseAbandonsSilently) {
   std::string previous = ProgramDirectory();
   SetProgramDirectory("/nonexistent-zorvan-dir/");

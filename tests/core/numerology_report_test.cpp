@@ -170,6 +170,40 @@ TEST_F(ReportTest, FailedLookupsKeepTheLinesWritten) {
   EXPECT_EQ(GbkToUtf8(result.lines[4]), "星座:天蝎座");
 }
 
+TEST_F(ReportTest, AFailedGradeLookupEndsBeforeTheScore) {
+  db.Exec("DROP TABLE sancai");
+  const NameAnalysisResult result =
+      AnalyseName(Inputs("李", "华", "2000", "10", "23", "酉 18", "05", 0), kToday);
+  EXPECT_EQ(result.outcome, Outcome::Abandoned);
+  EXPECT_TRUE(result.replacesPane);
+  EXPECT_EQ(result.lines.size(), 5u);
+}
+
+// The score needs every stroke and grade lookup; they all run before the first
+// reading is fetched from table 81, and nothing is looked up twice.
+TEST_F(ReportTest, LookupsOfTheScoreComeFirst) {
+  testing::LookupLog log;
+  const NameAnalysisResult result =
+      AnalyseName(Inputs("李", "华", "2000", "10", "23", "酉 18", "05", 0), kToday);
+  ASSERT_EQ(result.outcome, Outcome::Report);
+  // 6 strokes, 1 grade, 5 x 2 readings, 1 three-talent reading, 5 hints.
+  EXPECT_EQ(log.Opens(), 23);
+  std::vector<std::string> tables;
+  for (const std::string& sql : log.Statements()) {
+    for (const char* table : {"bihua", "sancai2009", "sancai ", "81"}) {
+      if (sql.find(table) != std::string::npos) {
+        tables.push_back(table);
+        break;
+      }
+    }
+  }
+  const std::vector<std::string> expected = {
+      "bihua", "bihua",      "bihua", "bihua", "bihua", "bihua", "sancai ", "81",
+      "81",    "81",         "81",    "81",    "81",    "81",    "81",      "81",
+      "81",    "sancai2009", "81",    "81",    "81",    "81",    "81"};
+  EXPECT_EQ(tables, expected);
+}
+
 TEST_F(ReportTest, CommandLine) {
   std::ostringstream out, err;
   EXPECT_EQ(cli::RunCli({"strokes", "李华x癸"}, out, err), 0);
