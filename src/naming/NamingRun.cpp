@@ -2,6 +2,8 @@
 
 #include "data/ReferenceStore.h"
 #include "naming/CandidateQuery.h"
+#include "naming/Combinations.h"
+#include "text/Text.h"
 
 namespace zorvan {
 
@@ -18,11 +20,19 @@ void NamingRun::RunNaming(FlagStart start) {
     if (start == FlagStart::Raise) RunFlag_ = true;
     sink_.ClearSuccess();
     placer_.ResetRow();
-    // Building the statement parses the picked entry before the high-score list
-    // is emptied, so an entry that does not parse leaves that list as it was.
+    // A picked entry is parsed before the high-score list is emptied, so one
+    // that does not parse leaves that list as it was; the run over every entry
+    // empties the list first and then parses the entries one by one.
+    bool everyCombination = Trim(inputs_.CBCode) == AutoCombinationItem();
+    if (everyCombination) {
+      sink_.ClearGoodNames();
+      placer_.ClearQueue();
+    }
     CandidateStatement statement = BuildCandidateStatement(inputs_);
-    sink_.ClearGoodNames();
-    placer_.ClearQueue();
+    if (!everyCombination) {
+      sink_.ClearGoodNames();
+      placer_.ClearQueue();
+    }
     if (!statement.sql.empty()) Read(statement.sql, !statement.singleCombination);
   } catch (const std::exception&) {
     // A failing run ends silently; what was placed stays.
