@@ -59,6 +59,7 @@ TEST_F(NamingCli, RejectsWhatTheWindowCannotHold) {
            {"combos", "--surname", "王", "--sex", "x"},
            {"name", "--surname", "王", "--combo", "4|1-1(99分)"},
            {"name", "--surname", "王", "--form", "单字名", "--fixed", "晨"},
+           {"combos", "--surname", "王", "--fixed", "晨曦"},
            {"name", "--surname", "王", "--elements", "金x"},
        }) {
     Run(args, 2);

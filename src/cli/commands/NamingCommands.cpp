@@ -39,6 +39,8 @@ NamingInputs InputsFrom(const OptionReader& options) {
     if (in.CBXingshi == 1) throw std::invalid_argument("--fixed needs --form 双字名");
     in.CBzhishukongz = true;
     in.Gudingzi = Utf8ToGbk(options.Value("--fixed"));
+    // The window's field holds at most one character (2 bytes).
+    if (in.Gudingzi.size() > 2) throw std::invalid_argument("--fixed takes one character");
     std::string position = options.Value("--position", "2");
     if (position != "2" && position != "3") throw std::invalid_argument("--position is 2 or 3");
     in.CBdijizi = position == "3" ? 1 : 0;
