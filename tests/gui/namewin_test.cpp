@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "TestConfig.h"
 #include "calendar/Clock.h"
 #include "core/numerology_fixture.h"
 #include "numerology/NameAnalysisReport.h"
@@ -147,15 +148,37 @@ class NameWinTest : public QObject {
     QCOMPARE(window_->ReportLines(), expected);
     QCOMPARE(expected.value(1), QStringLiteral("您出生公历: 1980年02月16日0点0分"));
     QCOMPARE(Pane()->textCursor().position(), 0);
-    if (qEnvironmentVariableIsSet("ZORVAN_SCREENSHOT")) {
-      window_->grab().save(qEnvironmentVariable("ZORVAN_SCREENSHOT"));
-    }
 
     // An invalid lunar date stops with a message and leaves the report.
     List("Sday")->setCurrentText(QStringLiteral("31"));
     Click("RzButton1");
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(window_->ReportLines(), expected);
+  }
+
+  // The generated reference data: 张三 (張 11, 三 3) gives grids 12, 4, 14, 14, 2,
+  // all of the third class (56), and 木火火 of grade 2 (18).
+  void analysisOnTheGeneratedData() {
+    SetProgramDirectory(ZORVAN_BIN_DIR);
+    window_->Prefill(QStringLiteral("张"), QStringLiteral("男"), QStringLiteral("1990"),
+                     QStringLiteral("5"), QStringLiteral("20"), QStringLiteral("午 11"),
+                     QStringLiteral("30"), 0);
+    Type(Field<QLineEdit>("NameB"), QStringLiteral("三"));
+    Click("RzButton1");
+    QVERIFY(messages_.isEmpty());
+    const QStringList lines = window_->ReportLines();
+    QCOMPARE(lines.value(5), QStringLiteral("综合评分: 74分"));
+    QCOMPARE(lines.value(7),
+             QStringLiteral("【天格12的解析】：天格数是先祖留传下来的，其数理对人影响不大。"));
+    QVERIFY(
+        lines.contains(QStringLiteral("【三才数理分析】：您的姓名三才配置为：木火火。它具有如下数理"
+                                      "诱导力，据此会对人生产生一定的影响。")));
+    // Every grid has its reading and its hint.
+    QVERIFY(!lines.contains(QStringLiteral(" ")));
+    QVERIFY(!lines.contains(QStringLiteral("  ")));
+    if (qEnvironmentVariableIsSet("ZORVAN_SCREENSHOT")) {
+      window_->grab().save(qEnvironmentVariable("ZORVAN_SCREENSHOT"));
+    }
   }
 
   void saveAndPrintTheReport() {
