@@ -64,6 +64,8 @@ const Texts& Labels() {
 
 int LunarMonthDayCode(const SolarDate& date) {
   if (!InLayoutRange(date.year)) return 0;
+  // A day that does not exist could walk past the sixteen month slots.
+  if (date.day < 1 || date.day > DaysInSolarMonth(date.year, date.month)) return 0;
   const YearLayout layout = DecodeLayout(date.year);
   const int e = DayOfYear(date) - 1;
   int month = 0;

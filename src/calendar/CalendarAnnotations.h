@@ -11,7 +11,8 @@ namespace zorvan {
 // They rest on a lunar table of their own for the Gregorian years 1901-2050, which
 // differs from SolarToLunar in four lunar months. Texts are GBK; pure functions.
 
-// month * 100 + day, negated in a leap month; 0 outside 1901-2050.
+// month * 100 + day, negated in a leap month; 0 outside 1901-2050 or for a day
+// that does not exist.
 int LunarMonthDayCode(const SolarDate& date);
 
 // "正月" .. "腊月", "闰四" in a leap month; "" outside 1901-2050.

@@ -13,8 +13,10 @@ constexpr bool IsGregorianLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+// 0 for a month outside 1-12, so that callers never index past the month table.
 constexpr int DaysInSolarMonth(int year, int month) {
   constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
   return kDays[month - 1] + (month == 2 && IsGregorianLeapYear(year) ? 1 : 0);
 }
 

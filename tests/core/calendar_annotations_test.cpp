@@ -65,6 +65,10 @@ TEST(CalendarAnnotations, MonthDayCodes) {
       {"last day of the table", {2050, 12, 31}, 1118, "冬月", "十八"},
       {"before the table", {1900, 12, 31}, 0, "", ""},
       {"after the table", {2051, 1, 1}, 0, "", ""},
+      {"February 29 of a common year", {2023, 2, 29}, 0, "", ""},
+      {"day 0", {2023, 1, 0}, 0, "", ""},
+      {"month 13", {2023, 13, 1}, 0, "", ""},
+      {"a day far past the month's end", {2023, 12, 200}, 0, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -81,10 +85,12 @@ TEST(CalendarAnnotations, LunarFestivals) {
     const char* festival;
   };
   const Case cases[] = {
-      {"除夕 after a 30-day 腊月", {2023, 1, 21}, "除夕"},
+      {"除夕 on 三十 of a 30-day 腊月", {2023, 1, 21}, "除夕"},
       {"the day before it", {2023, 1, 20}, ""},
-      {"除夕 after a 29-day 腊月", {2024, 2, 9}, "除夕"},
-      {"the day before it (廿九 of a 30-day month is not enough)", {2024, 2, 8}, ""},
+      {"除夕 on 三十 of another 30-day 腊月", {2024, 2, 9}, "除夕"},
+      {"廿九 of a 30-day 腊月 is not 除夕", {2024, 2, 8}, ""},
+      {"除夕 on 廿九 of a 29-day 腊月", {2025, 1, 28}, "除夕"},
+      {"廿八 before it", {2025, 1, 27}, ""},
       {"春节", {2023, 1, 22}, "春节"},
       {"元宵节", {2023, 2, 5}, "元宵节"},
       {"端午节", {2023, 6, 22}, "端午节"},
@@ -93,6 +99,7 @@ TEST(CalendarAnnotations, LunarFestivals) {
       {"重阳节", {2023, 10, 23}, "重阳节"},
       {"腊八节", {2024, 1, 18}, "腊八节"},
       {"初七 of a leap seventh month", {2006, 8, 30}, ""},
+      {"last day of the table: the next day has no label", {2050, 12, 31}, ""},
       {"outside the table", {2051, 2, 11}, ""},
   };
   for (const Case& c : cases) {

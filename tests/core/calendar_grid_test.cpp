@@ -89,6 +89,16 @@ TEST(MonthGrid, ClampedDateCutsTheDayToTheMonth) {
   }
 }
 
+// The window's shared month starts at 0 before its first showing; a month outside
+// 1-12 must give an empty page, not a read past the month table.
+TEST(MonthGrid, MonthOutsideTheYearGivesNoDays) {
+  for (int month : {0, 13}) {
+    SCOPED_TRACE(month);
+    EXPECT_TRUE(BuildMonthGrid({2023, month, 1}).days.empty());
+    EXPECT_EQ(ClampedDate(2023, month, 31).day, 0);
+  }
+}
+
 TEST(CalendarCli, MonthPageMatchesGoldenFile) {
   std::ifstream file(std::string(ZORVAN_TEST_DATA_DIR) + "/calendar/calendar-2023-02.txt");
   ASSERT_TRUE(file) << "golden file missing";
