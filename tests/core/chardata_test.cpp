@@ -317,7 +317,9 @@ TEST(Word, ExcludedCharactersNeverEnterAName) {
   std::set<std::string> surnames;
   for (const auto& [c, surname] : CharsFile("surnames.tsv", 0, 0)) surnames.insert(c);
   std::vector<std::string> level1 = StandardLevels12(3500);
+  std::set<std::string> listed;
   for (const auto& [c, category] : excluded) {
+    EXPECT_TRUE(listed.insert(c).second) << c << " is excluded twice";
     auto found = sexOf.find(c);
     if (found == sexOf.end()) {
       // Only a level 2 character may be missing: level 1 stays for look-ups.
