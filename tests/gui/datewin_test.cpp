@@ -181,6 +181,14 @@ class DateWinTest : public QObject {
     }
   }
 
+  // ZORVAN_SCREENSHOT=file.png saves February 2023 with its day selected, to look at.
+  void screenshotWhenAsked() {
+    if (!qEnvironmentVariableIsSet("ZORVAN_SCREENSHOT")) QSKIP("no ZORVAN_SCREENSHOT");
+    Open({2023, 2, 4});
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    QVERIFY(window_->grab().save(qEnvironmentVariable("ZORVAN_SCREENSHOT")));
+  }
+
   void closesWhenItLosesFocus() {
     Open({2023, 7, 1});
     QEvent deactivate(QEvent::WindowDeactivate);
