@@ -4,11 +4,13 @@
 #include <QTranslator>
 
 #include "app/ZorvanMain.h"
+#include "windows/GlyphIcon.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorvan起名软件"));
   QApplication::setApplicationDisplayName(QStringLiteral("Zorvan起名软件"));
+  QApplication::setWindowIcon(zorvan::GlyphIcon(QStringLiteral("名"), QColor(0xC6, 0x28, 0x28)));
   // Dates are written and read by the program's own fixed formats; Qt's standard
   // buttons speak Chinese.
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
