@@ -50,6 +50,9 @@ std::string NumberFortuneText(std::string_view decimalText) {
   if (!IsDecimalInteger(trimmed) || errno == ERANGE) {
     throw ConversionError("'" + std::string(decimalText) + "' is not a valid integer value");
   }
+  // The remainder is the entry index itself: 81 and 162 read entry 0, 80 reads
+  // entry 80. The QQ and other-number windows count on this, so it stays so
+  // although entry 0 carries the verse traditionally told for the number 1.
   long long r = n % 81;
   if (r < 0) return Gbk("对不起,此号不在分解之类。");
   return EntryText(NumberFortuneEntries()[static_cast<size_t>(r)]);

@@ -31,6 +31,10 @@ TEST(NumberFortuneText, ReducesModulo81KeepingTheSign) {
   EXPECT_EQ(Fortune("82"), kEntry1);
   EXPECT_EQ(Fortune(" 82 "), kEntry1);
   EXPECT_EQ(Fortune("9223372036854775807"), Fortune("25"));  // 2^63-1 = 25 mod 81
+  // What the number windows rely on: the remainder is the entry itself.
+  EXPECT_EQ(Fortune("162"), kEntry0);
+  EXPECT_EQ(Fortune("0081"), kEntry0);
+  EXPECT_EQ(Fortune("999999999999999999"), kEntry0);
   EXPECT_EQ(Fortune("80").rfind(
                 "最极之数，还本归元，能得繁荣，发达成功|吉|主人性格类型：[做事喜好凭直觉型]"
                 "，其具体表现为：",
