@@ -136,6 +136,8 @@ TFRM_Date::TFRM_Date(QWidget* parent)
   TodayButton->setObjectName(QStringLiteral("TodayButton"));
   TodayButton->setGeometry(274, 15, 40, 22);
   TodayButton->setCursor(Qt::PointingHandCursor);
+  // Not the dialog's default button: Enter in a spinner only ends the typing there.
+  TodayButton->setAutoDefault(false);
   TodayButton->setStyleSheet(
       QStringLiteral("QPushButton { background-color: #CEF2D0; border: 1px solid #808080; }"));
 

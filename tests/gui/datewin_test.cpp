@@ -161,6 +161,21 @@ class DateWinTest : public QObject {
     QCOMPARE(window_->Shape2->pos(), HighlightFor(15));
   }
 
+  // Enter ends typing in a spinner; it must not press "今天" as a default button would.
+  void enterInTheYearSpinnerKeepsTheTypedYear() {
+    Open({2001, 3, 10});
+    QTest::mouseClick(window_->Label1, Qt::LeftButton);
+    QSpinBox* year = window_->UpDown1;
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2030"));
+    QTest::keyClick(year, Qt::Key_Return);
+    QCOMPARE(window_->Label1->text(), QStringLiteral("2030"));
+    QCOMPARE(TFRM_Date::ShownYear, std::uint16_t{2030});
+    QCOMPARE(window_->CurrentDate, (SolarDate{2001, 3, 10}));
+    QCOMPARE(window_->Shape2->pos(), HighlightFor(10));
+  }
+
   void opensModallyAndFreshEachTime() {
     for (int opening = 0; opening < 2; ++opening) {
       QPointer<TFRM_Date> seen;
