@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "calendar/CalendarAnnotations.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/SolarDays.h"
+#include "tables/LunarTables.h"
 #include "text/DateText.h"
 #include "text/Gbk.h"
 
@@ -158,6 +161,28 @@ TEST(CalendarAnnotations, SolarTerms) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(SolarTermIndexOf(c.date.year, c.date.month, c.date.day), c.index);
     EXPECT_EQ(Utf8(SolarTermLabel(c.date)), c.label);
+  }
+}
+
+// Five rows of the term-day table are fixed by hand, not computed; the others came
+// from an ephemeris and may be refreshed, but these must stay byte for byte.
+TEST(CalendarAnnotations, FixedSolarTermRowsStand) {
+  struct Row {
+    int year;
+    std::array<std::uint8_t, 12> bytes;
+  };
+  const Row rows[] = {
+      {1901, {0x96, 0xB4, 0x96, 0xA6, 0x97, 0x97, 0x78, 0x79, 0x79, 0x69, 0x78, 0x77}},
+      {1984, {0x96, 0xB4, 0xA5, 0xB5, 0xA6, 0xA6, 0x87, 0x88, 0x88, 0x78, 0x87, 0x87}},
+      {2000, {0x96, 0xB4, 0xA5, 0xB5, 0xA6, 0xA6, 0x87, 0x88, 0x88, 0x78, 0x87, 0x86}},
+      {2023, {0xA5, 0xB4, 0x96, 0xA5, 0x96, 0x96, 0x88, 0x78, 0x78, 0x79, 0x77, 0x87}},
+      {2050, {0xA5, 0xC3, 0xA5, 0xB5, 0xA6, 0xA6, 0x87, 0x88, 0x78, 0x78, 0x87, 0x87}},
+  };
+  for (const Row& row : rows) {
+    for (size_t m = 0; m < 12; ++m) {
+      EXPECT_EQ(SolarTermDayTable.at(static_cast<size_t>(row.year - 1901) * 12 + m), row.bytes[m])
+          << row.year << " month " << m + 1;
+    }
   }
 }
 
