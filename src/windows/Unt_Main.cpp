@@ -15,6 +15,7 @@
 
 #include "calendar/Clock.h"
 #include "numerology/NameAnalysisReport.h"
+#include "windows/FieldItems.h"
 #include "windows/InfoMessage.h"
 #include "windows/QtText.h"
 #include "windows/TextOutput.h"
@@ -22,33 +23,6 @@
 namespace zorvan {
 
 namespace {
-
-// Keeps a typed name part within four GBK bytes (two Chinese characters).
-class GbkLengthValidator : public QValidator {
- public:
-  GbkLengthValidator(int maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
-  State validate(QString& input, int&) const override {
-    return static_cast<int>(ToGbk(input).size()) <= maxBytes_ ? Acceptable : Invalid;
-  }
-
- private:
-  int maxBytes_;
-};
-
-QStringList NumberItems(int first, int last, bool twoDigits) {
-  QStringList items;
-  for (int i = first; i <= last; ++i) {
-    items << (twoDigits ? QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'))
-                        : QString::number(i));
-  }
-  return items;
-}
-
-const char16_t* const kHourItems[] = {
-    u"子 0",  u"丑 1",  u"丑 2",  u"寅 3",  u"寅 4",  u"卯 5",  u"卯 6",  u"辰 7",
-    u"辰 8",  u"巳 9",  u"巳 10", u"午 11", u"午 12", u"未 13", u"未 14", u"申 15",
-    u"申 16", u"酉 17", u"酉 18", u"戌 19", u"戌 20", u"亥 21", u"亥 22", u"子 23",
-};
 
 QComboBox* MakeList(const char* objectName, const QStringList& items, const QString& text,
                     bool editable) {
@@ -106,13 +80,12 @@ void TFrmmain::BuildFields() {
   Sex = MakeList("Sex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), false);
   ComDate = MakeList("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")},
                      QStringLiteral("公历"), false);
-  SYear = MakeList("SYear", NumberItems(1900, 2040, false), QStringLiteral("1980"), true);
-  SMonth = MakeList("SMonth", NumberItems(1, 12, false), QStringLiteral("1"), true);
-  Sday = MakeList("Sday", NumberItems(1, 31, false), QStringLiteral("1"), true);
-  QStringList hours;
-  for (const char16_t* item : kHourItems) hours << QString::fromUtf16(item);
+  SYear = MakeList("SYear", NumberItems(1900, 2040, 1), QStringLiteral("1980"), true);
+  SMonth = MakeList("SMonth", NumberItems(1, 12, 1), QStringLiteral("1"), true);
+  Sday = MakeList("Sday", NumberItems(1, 31, 1), QStringLiteral("1"), true);
+  QStringList hours = HourItems();
   Shour = MakeList("Shour", hours, hours.first(), true);
-  RzComboBox8 = MakeList("RzComboBox8", NumberItems(0, 59, true), QStringLiteral("0"), true);
+  RzComboBox8 = MakeList("RzComboBox8", NumberItems(0, 59, 2), QStringLiteral("0"), true);
   SYear->setMinimumWidth(70);
   Shour->setMinimumWidth(72);
 
