@@ -145,7 +145,12 @@ class Translator {
     QuoteNumericTableNames();
   }
 
-  std::string Render() { return RenderRange(0, tokens_.size()); }
+  std::string Render() {
+    std::string out;
+    out.reserve(tokens_.size() * 4);
+    RenderRangeInto(0, tokens_.size(), out);
+    return out;
+  }
 
  private:
   void MatchParentheses() {
@@ -230,29 +235,36 @@ class Translator {
   }
 
   std::string RenderRange(size_t begin, size_t end) {
+    std::string out;
+    RenderRangeInto(begin, end, out);
+    return out;
+  }
+
+  // Writes the tokens of [begin, end) into `out`, rewriting every select in it.
+  void RenderRangeInto(size_t begin, size_t end, std::string& out) {
     bool compound =
         FindAtDepth(begin, end, [this](size_t i) { return IsWord(tokens_[i], "union"); }) != end;
-    std::string out;
     for (size_t i = begin; i < end;) {
       const Token& token = tokens_[i];
       if (IsSymbol(token, "(")) {
-        out += "(" + RenderRange(i + 1, match_[i]) + ")";
+        out += '(';
+        RenderRangeInto(i + 1, match_[i], out);
+        out += ')';
         i = match_[i] + 1;
       } else if (IsWord(token, "select")) {
         size_t stop =
             FindAtDepth(i + 1, end, [this](size_t k) { return IsWord(tokens_[k], "union"); });
-        out += RenderSelect(i, stop, compound);
+        RenderSelectInto(i, stop, compound, out);
         i = stop;
       } else {
         out += token.text;
         ++i;
       }
     }
-    return out;
   }
 
   // One select from its "select" keyword up to `end` (a union or the end of its group).
-  std::string RenderSelect(size_t select, size_t end, bool compound) {
+  void RenderSelectInto(size_t select, size_t end, bool compound, std::string& out) {
     size_t bodyStart = select + 1;
     std::string top;
     size_t t = NextSolid(select + 1, end);
@@ -263,14 +275,18 @@ class Translator {
       top = tokens_[n].text;
       bodyStart = n + 1;
     }
+    const std::string& keyword = tokens_[select].text;
+    if (top.empty()) {
+      out += keyword;
+      RenderRangeInto(bodyStart, end, out);
+      return;
+    }
     size_t order = FindAtDepth(bodyStart, end, [this, end](size_t k) {
-      return IsWord(tokens_[k], "order") && IsWord(tokens_[NextSolid(k + 1, end)], "by");
+      size_t next = NextSolid(k + 1, end);
+      return IsWord(tokens_[k], "order") && next < end && IsWord(tokens_[next], "by");
     });
-    std::string keyword = tokens_[select].text;
     std::string body = RenderRange(bodyStart, order);
     std::string ordering = RenderRange(order, end);
-    if (top.empty()) return keyword + body + ordering;
-
     std::string limited;
     if (order == end) {
       limited = keyword + " " + body + " limit " + top;
@@ -286,7 +302,7 @@ class Translator {
                 " limit (select count(*) from (select rank() over (order by " + keys +
                 ") as zz_rank " + RenderRange(from, order) + ") where zz_rank <= " + top + ")";
     }
-    return compound ? "select * from (" + limited + ")" : limited;
+    out += compound ? "select * from (" + limited + ")" : limited;
   }
 
   std::vector<Token> tokens_;

@@ -104,6 +104,10 @@ void ReferenceStore::Open(std::string_view sql) {
     Close();
     throw DataError(Utf8ToGbk(message));
   }
+  if (statement == nullptr) {
+    Close();
+    throw DataError("The SQL statement is empty");
+  }
   int count = sqlite3_column_count(statement);
   for (int i = 0; i < count; ++i) columns_.push_back(Utf8ToGbk(sqlite3_column_name(statement, i)));
   int rc;

@@ -148,6 +148,40 @@ bool TryTableToGbk(std::string_view utf8, std::string& out) {
   return true;
 }
 
+// The way back: the ideograph of each two-byte GBK code the table holds (0
+// where it holds none).
+const std::vector<char32_t>& IdeographOfCode() {
+  static const std::vector<char32_t> reverse = [] {
+    std::vector<char32_t> ideographs(0x10000, 0);
+    const std::vector<std::uint16_t>& table = IdeographTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+      if (table[i] != 0) ideographs[table[i]] = kTableFirst + static_cast<char32_t>(i);
+    }
+    return ideographs;
+  }();
+  return reverse;
+}
+
+// Converts a GBK text of ASCII and table ideographs only; false for anything else.
+bool TryTableToUtf8(std::string_view gbk, std::string& out) {
+  const std::vector<char32_t>& reverse = IdeographOfCode();
+  out.reserve(gbk.size() * 3 / 2 + 1);
+  for (size_t i = 0; i < gbk.size();) {
+    auto c = static_cast<unsigned char>(gbk[i]);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (i + 2 > gbk.size()) return false;
+    char32_t cp = reverse[CodeOf(gbk.substr(i, 2))];
+    if (cp == 0) return false;
+    out += Utf8Of(cp);
+    i += 2;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
@@ -163,6 +197,8 @@ std::string Utf8ToGbk(std::string_view utf8) {
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
+  std::string fast;
+  if (TryTableToUtf8(gbk, fast)) return fast;
   return ToUtf8().Convert(gbk, [](std::string& out, std::string_view) {
     out += "\xEF\xBF\xBD";
     return size_t{1};

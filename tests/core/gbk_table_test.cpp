@@ -39,5 +39,37 @@ TEST(Utf8ToGbk, MixedTextsFallBackToIconv) {
   EXPECT_EQ(Utf8ToGbk(""), "");
 }
 
+// glibc's own decoding of one GBK text, or "" when it refuses.
+std::string IconvUtf8(const std::string& gbk) {
+  iconv_t cd = iconv_open("UTF-8", "CP936");
+  char out[16];
+  char* in = const_cast<char*>(gbk.data());
+  size_t inLeft = gbk.size();
+  char* outPtr = out;
+  size_t outLeft = sizeof out;
+  size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  return rc == static_cast<size_t>(-1) ? std::string() : std::string(out, outPtr);
+}
+
+TEST(GbkToUtf8, AgreesWithIconvOnEveryTwoByteCode) {
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      std::string gbk = {static_cast<char>(lead), static_cast<char>(trail)};
+      std::string expected = IconvUtf8(gbk);
+      if (expected.empty()) continue;  // no character: the replacement rules apply
+      ASSERT_EQ(GbkToUtf8(gbk), expected) << std::hex << lead << ' ' << trail;
+    }
+  }
+}
+
+TEST(GbkToUtf8, MixedAndBrokenTexts) {
+  EXPECT_EQ(GbkToUtf8(Gbk("王小明(85分)")), "王小明(85分)");
+  EXPECT_EQ(GbkToUtf8(Gbk("欧阳，") + "\x80"), "欧阳，€");
+  EXPECT_EQ(GbkToUtf8(Gbk("王") + "\xCD"), "王\xEF\xBF\xBD");  // half a character at the end
+  EXPECT_EQ(GbkToUtf8("\xCD'\xCD\xF5"), "\xEF\xBF\xBD'王");    // a lead byte before a quote
+  EXPECT_EQ(GbkToUtf8(""), "");
+}
+
 }  // namespace
 }  // namespace zorvan

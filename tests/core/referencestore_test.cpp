@@ -263,6 +263,15 @@ TEST_F(StoreFixture, NullsAndErrors) {
   EXPECT_THROW(missing.Open("select 1"), DataError);
 }
 
+TEST_F(StoreFixture, MalformedStatementsAreDataErrors) {
+  ReferenceStore store(ConnectionStringFor(kNumerologyDb));
+  for (const char* bad : {"select top", "select top x from bihua", "select top 1 num order",
+                          "select top 1 num from bihua order by", "order by", ""}) {
+    EXPECT_THROW(store.Open(bad), DataError) << bad;
+    EXPECT_FALSE(store.IsOpen());
+  }
+}
+
 TEST_F(StoreFixture, PositionsToAnyRow) {
   ReferenceStore store(ConnectionStringFor(kNamingDb));
   store.Open("select id from word order by id");
