@@ -102,7 +102,7 @@ TFrmQiming::TFrmQiming(QWidget* parent)
   setObjectName(QStringLiteral("FrmQiming"));
   setWindowTitle(QStringLiteral("Zorvan起名软件"));
   resize(800, 600);
-  QFont font(QStringLiteral("Noto Sans CJK SC"));
+  QFont font(QStringLiteral("Noto Serif CJK SC"));
   font.setPointSize(9);
   setFont(font);
 
