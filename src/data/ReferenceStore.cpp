@@ -62,14 +62,6 @@ ReferenceConnection::ReferenceConnection(std::string_view connectionString)
     db_ = nullptr;
     throw DataError("Could not find file '" + file_ + "'.");
   }
-  // Fail early on a file that is not a database.
-  rc = sqlite3_exec(db_, "select count(*) from sqlite_schema", nullptr, nullptr, nullptr);
-  if (rc != SQLITE_OK) {
-    std::string message = sqlite3_errmsg(db_);
-    sqlite3_close(db_);
-    db_ = nullptr;
-    throw DataError("Unrecognized database format '" + file_ + "': " + message);
-  }
 }
 
 ReferenceConnection::~ReferenceConnection() { sqlite3_close(db_); }
@@ -99,7 +91,10 @@ void ReferenceStore::Open(std::string_view sql) {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db, translated.c_str(), static_cast<int>(translated.size()), &statement,
                          nullptr) != SQLITE_OK) {
-    std::string message = sqlite3_errmsg(db);
+    // SQLite reads a file's header only when it first prepares a statement.
+    std::string message = sqlite3_extended_errcode(db) == SQLITE_NOTADB
+                              ? "Unrecognized database format '" + connection_->FileName() + "'"
+                              : sqlite3_errmsg(db);
     sqlite3_finalize(statement);
     Close();
     throw DataError(Utf8ToGbk(message));

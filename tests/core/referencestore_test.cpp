@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -261,6 +262,21 @@ TEST_F(StoreFixture, NullsAndErrors) {
 
   ReferenceStore missing(ConnectionStringFor("absent.dll"));
   EXPECT_THROW(missing.Open("select 1"), DataError);
+
+  // A file that is not a database says so.
+  std::filesystem::path text = directory_ / "notes.dll";
+  std::FILE* file = std::fopen(text.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("not a database, just some text long enough to fill a header page....", file);
+  std::fclose(file);
+  ReferenceStore notDatabase(ConnectionStringFor("notes.dll"));
+  try {
+    notDatabase.Open("select num from bihua");
+    ADD_FAILURE() << "opened a text file";
+  } catch (const DataError& e) {
+    EXPECT_NE(std::string(e.what()).find("Unrecognized database format"), std::string::npos)
+        << e.what();
+  }
 }
 
 TEST_F(StoreFixture, MalformedStatementsAreDataErrors) {
