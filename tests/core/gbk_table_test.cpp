@@ -8,18 +8,20 @@
 namespace zorvan {
 namespace {
 
-// glibc's own conversion of one text, or "" when it refuses.
-std::string IconvGbk(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP936", "UTF-8");
-  char out[16];
-  char* in = const_cast<char*>(utf8.data());
-  size_t inLeft = utf8.size();
+// glibc's own conversion of one short text, or "" when it refuses.
+std::string Iconv(const char* to, const char* from, const std::string& text) {
+  iconv_t cd = iconv_open(to, from);
+  char out[64];
+  char* in = const_cast<char*>(text.data());
+  size_t inLeft = text.size();
   char* outPtr = out;
   size_t outLeft = sizeof out;
   size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
   iconv_close(cd);
   return rc == static_cast<size_t>(-1) ? std::string() : std::string(out, outPtr);
 }
+std::string IconvGbk(const std::string& utf8) { return Iconv("CP936", "UTF-8", utf8); }
+std::string IconvUtf8(const std::string& gbk) { return Iconv("UTF-8", "CP936", gbk); }
 
 TEST(Utf8ToGbk, IdeographTableAgreesWithIconvOnEveryCodePoint) {
   for (char32_t cp = 0x4E00; cp <= 0x9FFF; ++cp) {
@@ -37,19 +39,6 @@ TEST(Utf8ToGbk, MixedTextsFallBackToIconv) {
   EXPECT_EQ(Utf8ToGbk("欧阳，€"), IconvGbk("欧阳，€"));  // full-width comma, euro sign
   EXPECT_EQ(Utf8ToGbk("王\xE4\xB8"), Gbk("王") + "?");   // a cut character at the end
   EXPECT_EQ(Utf8ToGbk(""), "");
-}
-
-// glibc's own decoding of one GBK text, or "" when it refuses.
-std::string IconvUtf8(const std::string& gbk) {
-  iconv_t cd = iconv_open("UTF-8", "CP936");
-  char out[16];
-  char* in = const_cast<char*>(gbk.data());
-  size_t inLeft = gbk.size();
-  char* outPtr = out;
-  size_t outLeft = sizeof out;
-  size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  return rc == static_cast<size_t>(-1) ? std::string() : std::string(out, outPtr);
 }
 
 TEST(GbkToUtf8, AgreesWithIconvOnEveryTwoByteCode) {
