@@ -13,6 +13,47 @@ constexpr std::array<const char*, 5> kElements = {"金", "木", "水", "火", "�
 // keeps a stray quote from breaking the statement.
 std::string Literal(std::string_view text) { return QuotedSql(text); }
 
+// The texts that differ between the two statement branches: the selection of
+// each given-name character with its ordering offset, and the one-row
+// selection that stands in for a fixed character.
+struct SelectionTexts {
+  const char* first;
+  const char* fixedFirst;
+  const char* second;
+  const char* fixedSecond;
+};
+constexpr SelectionTexts kOneCombination = {"select zi,px + 551 as px,id from word where 1 = 1 ",
+                                            " as zi, 120 as px, 131 as id from word ",
+                                            "select zi,px + 5000 as px,id from word where 1 = 1 ",
+                                            " as zi, 119 as px, 111 as id from word "};
+constexpr SelectionTexts kAllCombinations = {
+    "select zi,px + 1000 as px,id from word where 1 = 1 ", " as zi,11 as px, 100 as id from word ",
+    "select zi,px + 5001 as px,id from word where 1 = 1 ", " as zi,12 as px, 100 as id from word "};
+
+// The selections a (first given character) and b (second; empty for a
+// one-character name) of one combination.
+struct Selections {
+  std::string a;
+  std::string b;
+};
+Selections GivenNameSelections(std::string_view clause, const ComboEntry& entry,
+                               const FixedCharacter& fixed, const SelectionTexts& texts) {
+  using Position = FixedCharacter::Position;
+  Selections s;
+  if (fixed.position == Position::Second) {
+    s.a = "select top 1 " + Literal(fixed.text) + texts.fixedFirst;
+  } else {
+    s.a = texts.first + std::string(clause);
+    if (entry.b1 > 0) s.a += Format(" and bh = %d", entry.b1);
+  }
+  if (fixed.position == Position::Third) {
+    s.b = "select top 1 " + Literal(fixed.text) + texts.fixedSecond;
+  } else if (entry.b2 > 0) {
+    s.b = texts.second + std::string(clause) + Format(" and bh = %d", entry.b2);
+  }
+  return s;
+}
+
 }  // namespace
 
 std::array<bool, 5> CheckedElements(const NamingInputs& in) {
@@ -72,20 +113,7 @@ FixedCharacter FixedCharacterOf(const NamingInputs& in) {
 
 std::string SingleCombinationSql(std::string_view surname, std::string_view clause,
                                  const ComboEntry& entry, const FixedCharacter& fixed) {
-  using Position = FixedCharacter::Position;
-  std::string a = "select zi,px + 551 as px,id from word where 1 = 1 " + std::string(clause);
-  if (fixed.position == Position::Second) {
-    a = "select top 1 " + Literal(fixed.text) + " as zi, 120 as px, 131 as id from word ";
-  } else if (entry.b1 > 0) {
-    a += Format(" and bh = %d", entry.b1);
-  }
-  std::string b;
-  if (fixed.position == Position::Third) {
-    b = "select top 1 " + Literal(fixed.text) + " as zi, 119 as px, 111 as id from word ";
-  } else if (entry.b2 > 0) {
-    b = "select zi,px + 5000 as px,id from word where 1 = 1 " + std::string(clause) +
-        Format(" and bh = %d", entry.b2);
-  }
+  auto [a, b] = GivenNameSelections(clause, entry, fixed, kOneCombination);
   std::string q = QuotedSql(surname);
   std::string text;
   if (!b.empty()) {
@@ -101,24 +129,11 @@ std::string SingleCombinationSql(std::string_view surname, std::string_view clau
 std::string AllCombinationsSql(std::string_view surname, std::string_view clause,
                                const std::vector<std::string>& entries, bool twoCharacterName,
                                const FixedCharacter& fixed) {
-  using Position = FixedCharacter::Position;
   std::string q = QuotedSql(surname);
   std::string text;
   for (const std::string& item : entries) {
     ComboEntry entry = ParseComboEntry(item, twoCharacterName);
-    std::string a = "select zi,px + 1000 as px,id from word where 1 = 1 " + std::string(clause);
-    if (fixed.position == Position::Second) {
-      a = "select top 1 " + Literal(fixed.text) + " as zi,11 as px, 100 as id from word ";
-    } else if (entry.b1 > 0) {
-      a += Format(" and bh = %d", entry.b1);
-    }
-    std::string b;
-    if (fixed.position == Position::Third) {
-      b = "select top 1 " + Literal(fixed.text) + " as zi,12 as px, 100 as id from word ";
-    } else if (entry.b2 > 0) {
-      b = "select zi,px + 5001 as px,id from word where 1 = 1 " + std::string(clause) +
-          Format(" and bh = %d", entry.b2);
-    }
+    auto [a, b] = GivenNameSelections(clause, entry, fixed, kAllCombinations);
     if (!Trim(text).empty()) text += " union \n";
     if (!b.empty()) {
       text += "select " + q + " + a.zi + b.zi + " + Literal(entry.suffix) +
